@@ -42,6 +42,9 @@ class Value {
   Value(std::string s) : v_(std::move(s)) {}
   Value(const char* s) : v_(std::string(s)) {}
   Value(double n) : v_(n) {}
+  // A number that carries the display width and decimals of its source (a
+  // numeric table field); the default number text uses them.
+  Value(double n, int breite, int dezimalen) : v_(n), breite_(breite), dezimalen_(dezimalen) {}
   Value(int n) : v_(static_cast<double>(n)) {}
   Value(long n) : v_(static_cast<double>(n)) {}
   Value(text::Datum d) : v_(d) {}
@@ -71,6 +74,10 @@ class Value {
   const std::shared_ptr<Object>& objekt() const { return std::get<std::shared_ptr<Object>>(v_); }
   const std::shared_ptr<CodeBlock>& block() const { return std::get<std::shared_ptr<CodeBlock>>(v_); }
 
+  // Width and decimals a number carries from its source; -1 when it carries none.
+  int breite() const { return breite_; }
+  int dezimalen() const { return dezimalen_; }
+
   // Empty: text of blanks only, the number 0, the blank date, false, or no value.
   bool leer() const;
   // The type letter: "C" text, "N" number, "D" date, "L" logical, "A" array,
@@ -82,6 +89,8 @@ class Value {
   std::variant<Nil, std::string, double, text::Datum, bool, std::shared_ptr<Array>,
                std::shared_ptr<Object>, std::shared_ptr<CodeBlock>>
       v_;
+  int breite_ = -1;
+  int dezimalen_ = -1;
 };
 
 }  // namespace plat::rt
