@@ -45,6 +45,13 @@ class Value {
   // A number that carries the display width and decimals of its source (a
   // numeric table field); the default number text uses them.
   Value(double n, int breite, int dezimalen) : v_(n), breite_(breite), dezimalen_(dezimalen) {}
+  // A computed number that carries only its decimals (no width): literals keep
+  // the decimals they were typed with, arithmetic derives them (see zahl_text).
+  static Value berechnet(double n, int dezimalen) {
+    Value v(n);
+    v.dezimalen_ = dezimalen;
+    return v;
+  }
   Value(int n) : v_(static_cast<double>(n)) {}
   Value(long n) : v_(static_cast<double>(n)) {}
   Value(text::Datum d) : v_(d) {}
@@ -72,11 +79,19 @@ class Value {
   bool logisch() const { return std::get<bool>(v_); }
   const std::shared_ptr<Array>& liste() const { return std::get<std::shared_ptr<Array>>(v_); }
   const std::shared_ptr<Object>& objekt() const { return std::get<std::shared_ptr<Object>>(v_); }
-  const std::shared_ptr<CodeBlock>& block() const { return std::get<std::shared_ptr<CodeBlock>>(v_); }
+  const std::shared_ptr<CodeBlock>& block() const {
+    return std::get<std::shared_ptr<CodeBlock>>(v_);
+  }
 
-  // Width and decimals a number carries from its source; -1 when it carries none.
+  // Width a number carries from its source (a numeric table field); -1 when
+  // it carries none.
   int breite() const { return breite_; }
+  // Decimals a number carries: those of its field, or those of the literal or
+  // computation it came from; -1 when it carries none (a plain C++ double).
   int dezimalen() const { return dezimalen_; }
+  // The decimals the default number text shows: the carried ones, else 0 for
+  // a whole number and 2 otherwise.
+  int anzeige_dezimalen() const;
 
   // Empty: text of blanks only, the number 0, the blank date, false, or no value.
   bool leer() const;
@@ -92,5 +107,18 @@ class Value {
   int breite_ = -1;
   int dezimalen_ = -1;
 };
+
+// The platform's default number text, as STR(n) without a width gives it and
+// as placeholders of computed numbers show it: right-aligned in the number's
+// own width when it carries one (a table field), else in 10 characters, with
+// anzeige_dezimalen() decimals. A number too wide for that width is widened,
+// never shown as asterisks. Only for numbers (throws std::bad_variant_access
+// otherwise).
+std::string zahl_text(const Value& zahl);
+
+// A value as one line of text: text as it is, numbers as zahl_text without
+// leading blanks, dates in the date format ("dd.mm.yyyy"), logicals ".T." or
+// ".F.", no value "NIL", arrays "{...}", objects "{Objekt}", code blocks "{||...}".
+std::string als_text(const Value& v);
 
 }  // namespace plat::rt

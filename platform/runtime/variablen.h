@@ -7,8 +7,10 @@
 // Host variables are created in a frame the host opens before it calls.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/runtime/value.h"
 
@@ -25,6 +27,10 @@ class Rahmen {
   // returns its storage, valid until the frame ends. Creating a name this
   // frame already holds assigns it.
   Value& erzeuge(std::string_view name, Value wert = Value());
+
+ private:
+  // Upper-cased name and storage; a deque keeps the storage in place.
+  std::deque<std::pair<std::string, Value>> eigene_;
 };
 
 // The innermost visible variable of that name, or null when none is visible.
@@ -33,5 +39,12 @@ bool variable_sichtbar(std::string_view name);
 // Assigns the innermost visible variable; when none is visible the variable is
 // created in the innermost open frame (as an undeclared assignment does).
 void setze_variable(std::string_view name, Value wert);
+
+// The same lookup for a name already upper-cased (the expression language
+// normalises names once when it parses).
+Value* finde_variable_gross(std::string_view name_gross);
+
+// ASCII upper case, as names are compared.
+std::string gross(std::string_view name);
 
 }  // namespace plat::rt
