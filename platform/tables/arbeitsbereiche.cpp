@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "platform/tables/dbf_tabelle.h"
+#include "platform/tables/feldquelle.h"
 
 namespace plat::tables {
 namespace {
@@ -112,6 +113,7 @@ Tabelle& oeffne(int bereich, const std::string& pfad, const std::string& alias, 
   schliesse(bereich);
   b.tabellen[static_cast<std::size_t>(bereich)] = oeffne_datei(pfad, name, exklusiv);
   b.gewaehlt = bereich;
+  installiere_feldquelle();
   return *b.tabellen[static_cast<std::size_t>(bereich)];
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/process/uhr.h"
+#include "platform/runtime/felder.h"
 #include "platform/tables/arbeitsbereiche.h"
 #include "platform/tables/struktur.h"
 #include "platform/tables/test_ordner.h"
@@ -246,6 +247,30 @@ TEST_F(TabelleTest, WorkAreasSelectByNumberAndAliasAndRestore) {
   schliesse(1);
   EXPECT_EQ(tabelle(1), nullptr);
   EXPECT_EQ(bereich_von("auftrag"), 0);
+}
+
+TEST_F(TabelleTest, ExpressionsReadFieldsThroughTheWorkAreas) {
+  Tabelle& t = oeffne(3, pfad_, "POSTEN");
+  fuelle(t, {{7, "Sarg"}});
+  t.gehe_oben();
+  t.schreibe("notiz", Value("Eiche"));
+  t.commit();
+  rt::FeldQuelle* q = rt::feldquelle();
+  ASSERT_NE(q, nullptr);  // installed by the first open
+  waehle(1);
+  EXPECT_EQ(q->bereich(""), 0);  // nothing open in the selected area
+  EXPECT_EQ(q->bereich("posten"), 3);
+  EXPECT_EQ(q->bereich("3"), 3);
+  EXPECT_EQ(q->bereich("4"), 0);
+  waehle(3);
+  EXPECT_EQ(q->bereich(""), 3);
+  EXPECT_EQ(q->lese(3, "AuftrNr")->zahl(), 7);
+  EXPECT_EQ(q->lese(3, "notiz")->text(), "Eiche");
+  EXPECT_FALSE(q->lese(3, "gibtsnicht"));
+  EXPECT_EQ(q->typ(3, "notiz"), 'M');
+  EXPECT_EQ(q->typ(3, "datum"), 'D');
+  EXPECT_EQ(q->typ(3, "gibtsnicht"), 0);
+  EXPECT_EQ(q->typ(4, "name"), 0);
 }
 
 TEST_F(TabelleTest, ExclusiveUseKeepsOthersOutAndAllowsZap) {
