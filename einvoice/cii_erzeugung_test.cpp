@@ -78,8 +78,7 @@ TEST_F(CiiErzeugungTest, LinesTotalsAndDueDates) {
   for (const auto& f : faelle) {
     std::vector<std::string> e = referenz_eingaben();
     e[1] = f.datum;
-    for (int n = 0; n < 4; ++n)
-      e[static_cast<std::size_t>(4 * n + 6)] = f.gesamt[static_cast<std::size_t>(n)];
+    for (std::size_t n = 0; n < 4; ++n) e[4 * n + 6] = f.gesamt[n];
     Rechnungssatz satz = referenz_satz();
     CiiErgebnis r = cii_schreiben(e, satz);
     ASSERT_TRUE(r.geschrieben) << f.name << r.fehler;

@@ -8,7 +8,7 @@ using ::testing::HasSubstr;
 
 namespace {
 
-std::string zeilen(std::vector<std::string> z, const char* ende = "\n") {
+std::string zeilen(const std::vector<std::string>& z, const char* ende = "\n") {
   std::string r;
   for (const auto& s : z) r += s + ende;
   return r;
