@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "einvoice/test_hilfe.h"
 #include "einvoice/wandeln_utf8.h"
 
@@ -97,6 +99,24 @@ TEST_F(CiiErzeugungTest, LinesTotalsAndDueDates) {
   Rechnungssatz satz = referenz_satz();
   EXPECT_THAT(cii_schreiben(e, satz).dokument,
               HasSubstr("<ram:LineTotalAmount>65,00</ram:LineTotalAmount>"));
+}
+
+TEST_F(CiiErzeugungTest, EveryPrintableByteOfCodePage850GivesWellFormedUtf8) {
+  if (std::system("command -v xmllint >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "xmllint not installed";
+  std::string alle;
+  for (int b = 0x20; b <= 0xFF; ++b) alle += static_cast<char>(b);
+  Rechnungssatz satz = referenz_satz();
+  satz["Lieferant"] = alle;  // the supplier's name goes into four elements
+  satz["Kunde_Strasse"] = "<![CDATA[ & ]]> <!-- -->";
+  std::vector<std::string> e = referenz_eingaben();
+  e[3] = alle.substr(0, 50);
+  CiiErgebnis r = cii_schreiben(e, satz);
+  ASSERT_TRUE(r.geschrieben) << r.fehler;
+  const fs::path datei = xr() / "R2026117/R2026117_zug.xml";
+  EXPECT_EQ(std::system(("xmllint --noout '" + datei.string() + "'").c_str()), 0);
+  EXPECT_THAT(r.dokument, HasSubstr("<ram:Name> !\"#$%&amp;'()*+,-./0123456789:;&lt;=&gt;?@ABC"));
+  EXPECT_THAT(r.dokument, HasSubstr("\u00C7\u00FC\u00E9"));  // 80 81 82 of code page 850
 }
 
 TEST_F(CiiErzeugungTest, EmptyWindowStillWritesItsFileAndListsEveryProblemInOneMessage) {

@@ -10,6 +10,7 @@
 #include "einvoice/cii_erzeugung.h"
 #include "einvoice/cii_pruefung.h"
 #include "einvoice/stammdaten.h"
+#include "einvoice/stapel.h"
 #include "einvoice/test_hilfe.h"
 
 using namespace einvoice;
@@ -75,8 +76,14 @@ TEST_F(XRechnungValidierung, InvoicesFromValidEntriesAreAccepted) {
          e[11] = "Rabatt";
          e[12] = "50";
        }},
-      {"demo master data",
-       [](std::vector<std::string>&, Rechnungssatz& s) { setze_demo_stammdaten(s); }},
+      {"demo invoice of the README with the demo master data",
+       [](std::vector<std::string>& e, Rechnungssatz& s) {
+         setze_demo_stammdaten(s);
+         StapelEingaben d = lies_stapel_eingaben(
+             lies(fs::path(BT_SOURCE_DIR) / "apps/xrechnung/demo-rechnung.txt"));
+         ASSERT_EQ(d.fehler, "");
+         e = d.felder;
+       }},
   };
   for (const auto& f : faelle) {
     std::vector<std::string> e = referenz_eingaben();
