@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs one of them.
+#   scripts/fuzz.sh NAME [SECONDS]     e.g. scripts/fuzz.sh dbf_lesen_fuzz 120
+# The corpus grows in fuzz/corpus/NAME (seeds there are kept in the repository).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+name="${1:?usage: scripts/fuzz.sh NAME [SECONDS]}"
+sekunden="${2:-60}"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target "$name" -j2
+# Fuzz targets: fuzz/*/ (e.g. dbf_lesen_fuzz in fuzz/tabellen).
+mkdir -p "build-fuzz/corpus/$name"
+seeds=()
+[ -d "fuzz/corpus/$name" ] && seeds=("fuzz/corpus/$name")
+if [ "$name" = dbf_lesen_fuzz ] && [ -z "$(ls -A "build-fuzz/corpus/$name")" ]; then
+  # A seed: a small table with a memo, as two length bytes, the DBF and the DBT.
+  /usr/bin/python3 - "build-fuzz/corpus/$name" <<'PY'
+import dbf, datetime, os, sys, tempfile
+d = tempfile.mkdtemp()
+t = dbf.Table(os.path.join(d, "s.dbf"), "name C(8); nr N(6,2); am D; ok L; notiz M", dbf_type="db3", codepage="cp850")
+t.open(mode=dbf.READ_WRITE)
+t.append(("Anna", 1.5, datetime.date(2026, 1, 2), True, "Notiz"))
+t.append(("Bernd", -2, None, False, ""))
+t.close()
+a = open(os.path.join(d, "s.dbf"), "rb").read()
+b = open(os.path.join(d, "s.dbt"), "rb").read()
+open(os.path.join(sys.argv[1], "seed1"), "wb").write(len(a).to_bytes(2, "little") + a + b)
+PY
+fi
+programm="$(find build-fuzz/fuzz -type f -name "$name" -perm -u+x | head -1)"
+exec "$programm" -max_total_time="$sekunden" -max_len=8192 "build-fuzz/corpus/$name" "${seeds[@]}"
