@@ -143,15 +143,19 @@ std::string DbfTabelle::schluessel_jetzt() const { return rtrim(key_(*this)); }
 
 long DbfTabelle::stellen() const { return key_ ? static_cast<long>(idx_.size()) : anzahl_; }
 
-long DbfTabelle::satz_an(long p) const {
-  return key_ ? idx_[static_cast<std::size_t>(p)].second : p + 1;
+long DbfTabelle::satz_an(long p) const { return key_ ? idx_[static_cast<std::size_t>(p)] : p + 1; }
+
+bool DbfTabelle::vor(long a, long b) const {
+  const int c =
+      key_von_[static_cast<std::size_t>(a)].compare(key_von_[static_cast<std::size_t>(b)]);
+  return c < 0 || (c == 0 && a < b);
 }
 
 long DbfTabelle::position_jetzt() const {
   if (eof_) return stellen();
   if (!key_) return recno_ - 1;
-  const auto it = std::lower_bound(
-      idx_.begin(), idx_.end(), std::make_pair(key_von_[static_cast<std::size_t>(recno_)], recno_));
+  const auto it = std::lower_bound(idx_.begin(), idx_.end(), recno_,
+                                   [this](long a, long b) { return vor(a, b); });
   return it - idx_.begin();
 }
 
@@ -223,9 +227,11 @@ bool DbfTabelle::suche(std::string_view schluessel) {
   sichere();
   bof_ = false;
   const std::string k = rtrim(std::string(schluessel));
-  for (auto it = std::lower_bound(idx_.begin(), idx_.end(), std::make_pair(k, 0L));
-       it != idx_.end() && it->first == k; ++it) {
-    lade(it->second);
+  auto it = std::lower_bound(idx_.begin(), idx_.end(), k, [this](long r, const std::string& key) {
+    return key_von_[static_cast<std::size_t>(r)] < key;
+  });
+  for (; it != idx_.end() && key_von_[static_cast<std::size_t>(*it)] == k; ++it) {
+    lade(*it);
     if (sichtbar()) return true;
   }
   setze_eof();
@@ -246,9 +252,8 @@ void DbfTabelle::indexiere(long von, long bis) {
       puffer_.assign(stueck, static_cast<std::size_t>(i * satz), static_cast<std::size_t>(satz));
       recno_ = r + i;
       eof_ = false;
-      std::string key = schluessel_jetzt();
-      idx_.emplace_back(key, recno_);
-      key_von_[static_cast<std::size_t>(recno_)] = std::move(key);
+      key_von_[static_cast<std::size_t>(recno_)] = schluessel_jetzt();
+      idx_.push_back(recno_);
     }
   }
 }
@@ -265,7 +270,7 @@ void DbfTabelle::setze_index(Schluessel key) {
       key_von_.resize(static_cast<std::size_t>(anzahl_) + 1);
       idx_.reserve(static_cast<std::size_t>(anzahl_));
       indexiere(1, anzahl_);
-      std::sort(idx_.begin(), idx_.end());
+      std::sort(idx_.begin(), idx_.end(), [this](long a, long b) { return vor(a, b); });
     } catch (...) {
       key_ = nullptr;
       idx_.clear();
@@ -281,12 +286,11 @@ void DbfTabelle::setze_index(Schluessel key) {
 }
 
 void DbfTabelle::index_setzen(long r, const std::string& key) {
-  auto& alt = key_von_[static_cast<std::size_t>(r)];
-  auto it = std::lower_bound(idx_.begin(), idx_.end(), std::make_pair(alt, r));
-  if (it != idx_.end() && it->second == r && it->first == alt) idx_.erase(it);
-  alt = key;
-  idx_.insert(std::upper_bound(idx_.begin(), idx_.end(), std::make_pair(key, r)),
-              std::make_pair(key, r));
+  auto vorher = [this](long a, long b) { return vor(a, b); };
+  auto it = std::lower_bound(idx_.begin(), idx_.end(), r, vorher);
+  if (it != idx_.end() && *it == r) idx_.erase(it);
+  key_von_[static_cast<std::size_t>(r)] = key;
+  idx_.insert(std::upper_bound(idx_.begin(), idx_.end(), r, vorher), r);
 }
 
 rt::Value DbfTabelle::lese(int pos) const {
@@ -351,6 +355,7 @@ void DbfTabelle::sichere() {
   if (!geaendert_ || eof_) return;
   io::schreibe_genau(fd_, puffer_.data(), puffer_.size(), versatz(recno_), pfad_);
   geaendert_ = false;
+  ungesynct_ = true;
   std::string kopf(8, '\0');
   io::lies_genau(fd_, kopf.data(), kopf.size(), 0, pfad_);
   const auto alt = kopf;
@@ -383,7 +388,8 @@ void DbfTabelle::entsperre() {
 
 void DbfTabelle::commit() {
   sichere();
-  if (schreibbar_) ::fdatasync(fd_);
+  if (ungesynct_) ::fdatasync(fd_);
+  ungesynct_ = false;
 }
 
 void DbfTabelle::anhaengen() {
@@ -409,6 +415,7 @@ void DbfTabelle::anhaengen() {
     throw;
   }
   sperren::loese(fd_, sperren::kKopf, 1);
+  ungesynct_ = true;
   const long vorher = anzahl_;
   anzahl_ = neu;
   if (key_) {
@@ -416,10 +423,10 @@ void DbfTabelle::anhaengen() {
     // Records another process appended meanwhile join the index too.
     for (long r = vorher + 1; r <= neu; ++r) {
       lade(r);
-      std::string k = schluessel_jetzt();
-      key_von_[static_cast<std::size_t>(r)] = k;
-      idx_.insert(std::upper_bound(idx_.begin(), idx_.end(), std::make_pair(k, r)),
-                  std::make_pair(k, r));
+      key_von_[static_cast<std::size_t>(r)] = schluessel_jetzt();
+      idx_.insert(std::upper_bound(idx_.begin(), idx_.end(), r,
+                                   [this](long a, long b) { return vor(a, b); }),
+                  r);
     }
   }
   lade(neu);
@@ -442,6 +449,7 @@ void DbfTabelle::zap() {
   setze_anzahl_datum(kopf, 0, process::heute());
   io::schreibe_genau(fd_, kopf.data(), kopf.size(), 0, pfad_);
   if (memo_) memo_->leere();
+  ungesynct_ = true;
   anzahl_ = 0;
   idx_.clear();
   key_von_.assign(1, std::string());

@@ -94,10 +94,12 @@ class DbfTabelle final : public Tabelle {
   bool bof_ = false;
   std::string puffer_;
   bool geaendert_ = false;
+  bool ungesynct_ = false;  // written since the last commit
 
   Schluessel key_;
-  std::vector<std::pair<std::string, long>> idx_;  // sorted by key, then record number
-  std::vector<std::string> key_von_;               // each record's key (index 0 unused)
+  std::vector<long> idx_;             // record numbers sorted by key, then record number
+  std::vector<std::string> key_von_;  // each record's key (index 0 unused)
+  bool vor(long a, long b) const;     // index order of two records
   std::function<bool(const Tabelle&)> filter_;
   std::set<long> sperren_;
   int benachrichtigung_aus_ = 0;
