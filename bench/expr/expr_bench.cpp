@@ -39,6 +39,7 @@ void typ_pruefen_text(benchmark::State& state, const char* ausdruck) {
 }  // namespace
 
 BENCHMARK_CAPTURE(auswerten_text, platzhalter, "IIF(EMPTY(1->name), 'unbekannt', TRIM(1->name))");
-BENCHMARK_CAPTURE(auswerten_text, anrede, "IIF(lMann, cHerr, 'Frau') + ' ' + TRIM(AUFTRAG->vorname)");
+BENCHMARK_CAPTURE(auswerten_text, anrede,
+                  "IIF(lMann, cHerr, 'Frau') + ' ' + TRIM(AUFTRAG->vorname)");
 BENCHMARK_CAPTURE(auswerten_text, feld, "1->betrag");
 BENCHMARK_CAPTURE(typ_pruefen_text, platzhalter, "IIF(EMPTY(1->name), 'unbekannt', TRIM(1->name))");

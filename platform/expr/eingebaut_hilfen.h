@@ -11,7 +11,7 @@
 namespace plat::expr::intern {
 
 // Longest text a built-in builds (a runaway REPLICATE must not eat memory).
-inline constexpr std::size_t kMaxText = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxText = std::size_t{16} * 1024 * 1024;
 
 // The i-th argument (0-based); Nil when it was left out.
 inline const rt::Value& arg(const rt::Argumente& a, std::size_t i) {

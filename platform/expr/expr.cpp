@@ -58,7 +58,7 @@ const char* g_stapel_basis = nullptr;
 
 constexpr int kMaxVerschachtelung = 200;
 // Stack the nested evaluations may use before they are stopped.
-constexpr std::ptrdiff_t kMaxStapel = 3 * 1024 * 1024;
+constexpr std::ptrdiff_t kMaxStapel = std::ptrdiff_t{3} * 1024 * 1024;
 
 }  // namespace
 

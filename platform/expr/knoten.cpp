@@ -15,7 +15,7 @@ using rt::Laufzeitfehler;
 using rt::NameUndefiniert;
 using rt::Value;
 
-void Knoten::zuweisen(Value) const {
+void Knoten::zuweisen(Value /*wert*/) const {  // NOLINT(performance-unnecessary-value-param)
   throw Laufzeitfehler("Zuweisung an diesen Ausdruck nicht m\x94glich");
 }
 
@@ -135,12 +135,12 @@ Value Unaer::wert() const {
 
 Value Binaer::wert() const {
   if (op_ == Op::Und || op_ == Op::Oder) {
-    const Value a = a_->wert();
+    Value a = a_->wert();
     if (!a.ist_logisch())
       throw Laufzeitfehler(std::string("Typfehler: ") + op_zeichen(op_) +
                            " braucht logische Werte");
     if (op_ == Op::Und ? !a.logisch() : a.logisch()) return a;
-    const Value b = b_->wert();
+    Value b = b_->wert();
     if (!b.ist_logisch())
       throw Laufzeitfehler(std::string("Typfehler: ") + op_zeichen(op_) +
                            " braucht logische Werte");

@@ -14,7 +14,7 @@ using rt::Value;
 
 namespace {
 
-constexpr std::size_t kMaxText = 16 * 1024 * 1024;
+constexpr std::size_t kMaxText = std::size_t{16} * 1024 * 1024;
 
 [[noreturn]] void typfehler(Op op, const Value& a, const Value& b) {
   throw Laufzeitfehler(std::string("Typfehler: ") + a.typ_buchstabe() + " " + op_zeichen(op) + " " +
