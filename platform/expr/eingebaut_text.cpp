@@ -23,36 +23,6 @@ std::string ltrim(std::string s) {
 }
 std::string alltrim(std::string s) { return ltrim(rtrim(std::move(s))); }
 
-// Upper and lower case, with the German letters of code page 850.
-char gross_850(char c) {
-  switch (static_cast<unsigned char>(c)) {
-    case 0x84:
-      return static_cast<char>(0x8E);  // ä
-    case 0x94:
-      return static_cast<char>(0x99);  // ö
-    case 0x81:
-      return static_cast<char>(0x9A);  // ü
-    case 0x82:
-      return static_cast<char>(0x90);  // é
-    default:
-      return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-}
-char klein_850(char c) {
-  switch (static_cast<unsigned char>(c)) {
-    case 0x8E:
-      return static_cast<char>(0x84);
-    case 0x99:
-      return static_cast<char>(0x94);
-    case 0x9A:
-      return static_cast<char>(0x81);
-    case 0x90:
-      return static_cast<char>(0x82);
-    default:
-      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-}
-
 std::string upper(std::string s) {
   for (char& c : s) c = gross_850(c);
   return s;

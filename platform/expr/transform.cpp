@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/expr/eingebaut_hilfen.h"
 #include "platform/text/zahl.h"
 
 namespace plat::expr::intern {
@@ -141,8 +142,8 @@ std::string tausche_europa(std::string s) {
   return s;
 }
 
-std::string gross_ascii(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+std::string gross_text(std::string s) {
+  for (char& c : s) c = gross_850(c);
   return s;
 }
 
@@ -162,7 +163,7 @@ std::string transform(const rt::Value& x, const std::string& maske) {
       break;
     case rt::Value::Typ::Text:
       out = m.hat_vorlage ? text_in_vorlage(x.text(), m) : x.text();
-      if (m.gross) out = gross_ascii(out);
+      if (m.gross) out = gross_text(out);
       break;
     case rt::Value::Typ::Datum:
       out = x.datum().dtoc();
