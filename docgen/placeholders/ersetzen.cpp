@@ -21,11 +21,7 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
-// Values that hold placeholders again are read again, but not without end: a
-// value that leads back to itself (a variable holding its own placeholder)
-// would never finish. Beyond these bounds the placeholder counts as faulty.
-constexpr int kMaxTiefe = 16;
-constexpr std::size_t kGrundBudget = std::size_t{1} << 20;
+using platzhalter::kMaxTiefe;
 constexpr int kMaxVerschachtelung = 32;  // nested calls through evaluated expressions
 
 // The part of the text not yet final, kept at the end of a buffer so that the
@@ -155,7 +151,7 @@ std::string VariFunkErsatz_1(std::string_view cString) {
   };
   const platzhalter::Finder finder = finde;
   Tiefen tiefen;
-  std::size_t budget = kGrundBudget + 16 * cString.size();
+  std::size_t budget = platzhalter::budget_fuer(cString.size());
   bool gemeldet = false;
 
   for (;;) {

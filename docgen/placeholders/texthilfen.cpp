@@ -113,9 +113,6 @@ double als_zahl(const plat::rt::Value& v) {
   return 0;
 }
 
-std::string zahl_standard(const plat::rt::Value& zahl) { return plat::rt::zahl_text(zahl); }
-
-std::string als_text(const plat::rt::Value& v) { return plat::rt::als_text(v); }
 
 }  // namespace docgen
 
@@ -124,12 +121,6 @@ std::string als_text(const plat::rt::Value& v) { return plat::rt::als_text(v); }
 namespace docgen {
 
 plat::tables::Tabelle* tabelle_von(std::string_view name) {
-  name = alltrim(name);
-  if (name.empty()) return nullptr;
-  if (name.find_first_not_of("0123456789") == std::string_view::npos) {
-    if (name.size() > 4) return nullptr;
-    return plat::tables::tabelle(std::stoi(std::string(name)));
-  }
   const int b = plat::tables::bereich_von(name);
   return b > 0 ? plat::tables::tabelle(b) : nullptr;
 }

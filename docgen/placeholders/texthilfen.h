@@ -43,8 +43,8 @@ double als_zahl(const plat::rt::Value& v);
 
 // The platform's default number text (right-aligned in the number's own width
 // or in ten characters) and a value as one line of text.
-std::string zahl_standard(const plat::rt::Value& zahl);
-std::string als_text(const plat::rt::Value& v);
+using plat::rt::als_text;
+inline std::string zahl_standard(const plat::rt::Value& zahl) { return plat::rt::zahl_text(zahl); }
 
 }  // namespace docgen
 

@@ -35,4 +35,12 @@ std::string wert_text(const Zerlegung& z);
 // The text that stands for a faulty placeholder.
 inline constexpr std::string_view kFehlerText = "X X X X X";
 
+// Values that hold placeholders are read again, but not without end: a value
+// that leads back to itself (a variable holding its own placeholder) would
+// never finish. A value produced at this depth of re-reading, or one that
+// would take the text written again beyond the budget, counts as faulty (one
+// message per call).
+inline constexpr int kMaxTiefe = 16;
+inline std::size_t budget_fuer(std::size_t laenge) { return (std::size_t{1} << 20) + 16 * laenge; }
+
 }  // namespace docgen::platzhalter
