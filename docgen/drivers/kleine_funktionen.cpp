@@ -34,12 +34,18 @@ std::string SucheInDatei(const Value& nA, const Value& cFeld, const Value& cInha
   const long satz = posten->recno();
   posten->benachrichtigung_aus();
   std::string antwort = "nein";
-  if (posten->suche(schluessel)) {
-    for (; !posten->eof() && gehoert_zum_auftrag(*posten, *auftrag); posten->skip()) {
-      const int pos = posten->feld_pos(feld);
-      if (pos == 0) continue;
-      if (gross850(text_von(posten->lese(pos))).find(gesucht) != std::string::npos) antwort = "ja";
-    }
+  const auto pruefe = [&] {
+    const int pos = posten->feld_pos(feld);
+    if (pos != 0 && gross850(text_von(posten->lese(pos))).find(gesucht) != std::string::npos)
+      antwort = "ja";
+  };
+  if (posten->hat_index()) {
+    if (posten->suche(schluessel))
+      for (; !posten->eof() && gehoert_zum_auftrag(*posten, *auftrag); posten->skip()) pruefe();
+  } else {
+    // Without an index the case's items are found by going through the table.
+    for (posten->gehe_oben(); !posten->eof(); posten->skip())
+      if (gehoert_zum_auftrag(*posten, *auftrag)) pruefe();
   }
   posten->gehe_zu(satz);
   posten->benachrichtigung_an();

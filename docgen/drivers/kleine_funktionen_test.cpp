@@ -48,6 +48,10 @@ TEST_F(KleineFunktionen, SucheInDateiOhnePostenUndMitUmlauten) {
   fall_.setze_posten({{4711, "g1", 10, "Sarg aus Eiche, gefr\x84st"}, {4712, "g1", 9, "Urne"}});
   EXPECT_EQ(SucheInDatei(3, "bezeichn", "GEFR\x8EST"), "ja");
   EXPECT_EQ(SucheInDatei(3, "bezeichn", "urne"), "nein");
+  // Without an index the table is gone through.
+  tb::tabelle(3)->setze_index(nullptr);
+  EXPECT_EQ(SucheInDatei(3, "bezeichn", "SARG"), "ja");
+  EXPECT_EQ(SucheInDatei(3, "bezeichn", "urne"), "nein");
   fall_.setze_posten({});
   EXPECT_EQ(SucheInDatei(3, "bezeichn", "sarg"), "nein");
 }

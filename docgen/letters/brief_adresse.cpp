@@ -79,7 +79,7 @@ std::string BriefAdresse(const Value& nArt, const Value& cVerskz, const Value& n
   tb::Tabelle* t = tabelle_von(nA.ist_nil() ? Value(5) : nA);
   if (!t) return verskz;
   if (!verskz.empty() && verskz.size() < 6) {
-    if (!t->suche(verskz)) return verskz;
+    if (!t->hat_index() || !t->suche(verskz)) return verskz;
   } else {
     t->gehe_oben();
     if (verskz.empty() || !suche_namen(*t, verskz)) return verskz;
