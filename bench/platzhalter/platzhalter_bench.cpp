@@ -23,7 +23,9 @@ constexpr const char* kAbsatz =
     "zufolge wird die Urne sp\x84ter beigesetzt, die Einzelheiten kl\x84ren wir noch mit "
     "Ihnen pers\x94nlich.\r\n"
     "Position 1\t$(nZahl) \tEUR, Position 2 in einer Spalte \t$(cKurz) \tbitte beachten.\r\n"
-    "Mit freundlichen Gr\x81\xE1" "en, Ihr Bestattungshaus, Hamburger Stra\xE1" "e 1.\r\n";
+    "Mit freundlichen Gr\x81\xE1"
+    "en, Ihr Bestattungshaus, Hamburger Stra\xE1"
+    "e 1.\r\n";
 
 docgen::test::TestFall& fall() {
   static docgen::test::TestFall* f = [] {
@@ -51,7 +53,8 @@ void BM_Linear(benchmark::State& state) {
   fall();
   const std::string text = vorlage(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(docgen::VariFunkErsatz_1(text));
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_Linear)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
@@ -59,7 +62,8 @@ void BM_Durchlaufweise(benchmark::State& state) {
   fall();
   const std::string text = vorlage(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(docgen::platzhalter::ersetze_durchlaufweise(text));
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_Durchlaufweise)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 

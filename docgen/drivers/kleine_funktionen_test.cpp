@@ -24,15 +24,15 @@ TEST_F(KleineFunktionen, SucheInDateiFindetNurPostenDesFalls) {
     const char* erwartet;
   };
   const std::vector<F> faelle = {
-      {3, "bezeichn", "sarg", "ja"},          // "Eichensarg", case ignored
+      {3, "bezeichn", "sarg", "ja"},  // "Eichensarg", case ignored
       {3, "BEZEICHN", "EICHEN", "ja"},
-      {3, "bezeichn", "Kranz", "ja"},         // found after the first record of the case
-      {3, "bezeichn", "Kiefer", "nein"},      // an item of another case
+      {3, "bezeichn", "Kranz", "ja"},     // found after the first record of the case
+      {3, "bezeichn", "Kiefer", "nein"},  // an item of another case
       {3, "bezeichn", "Urne", "nein"},
       {3, "gibtsnicht", "sarg", "nein"},
       {"POSTEN", "neu", "GA", "ja"},
       {Value(), "bezeichn", "porto", "ja"},  // work area 3 by default
-      {5, "name1", "Kirche", "nein"},         // the address table has no such order field
+      {5, "name1", "Kirche", "nein"},        // the address table has no such order field
   };
   for (const F& f : faelle) {
     SCOPED_TRACE(plat::rt::als_text(f.feld) + " " + plat::rt::als_text(f.inhalt));

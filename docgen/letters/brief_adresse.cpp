@@ -32,9 +32,12 @@ std::string person(int art, const std::string& praefix) {
       const std::string nl = zeilenumbruch();
       return name + nl + f("_str") + nl + f("_ort") + nl;
     }
-    case 2: return f("_anr") + " " + name + ", " + f("_str") + ", " + f("_ort");
-    case 3: return f("_anr") + " " + name + " " + f("_str") + " " + f("_ort");
-    default: return "";
+    case 2:
+      return f("_anr") + " " + name + ", " + f("_str") + ", " + f("_ort");
+    case 3:
+      return f("_anr") + " " + name + " " + f("_str") + " " + f("_ort");
+    default:
+      return "";
   }
 }
 
@@ -48,9 +51,12 @@ std::string eintrag(int art, const tb::Tabelle& t) {
       const std::string nl = zeilenumbruch();
       return name1 + nl + name2 + nl + strasse + nl + ort + nl;
     }
-    case 2: return name1 + " " + name2 + ", " + strasse + ", " + ort;
-    case 3: return name1 + " " + name2 + " " + strasse + " " + ort;
-    default: return "";
+    case 2:
+      return name1 + " " + name2 + ", " + strasse + ", " + ort;
+    case 3:
+      return name1 + " " + name2 + " " + strasse + " " + ort;
+    default:
+      return "";
   }
 }
 
@@ -70,8 +76,9 @@ bool suche_namen(tb::Tabelle& t, const std::string& text) {
 
 std::string BriefAdresse(const Value& nArt, const Value& cVerskz, const Value& nA) {
   const int art = nArt.ist_nil() ? 1 : static_cast<int>(als_zahl(nArt));
-  const std::string verskz(
-      alltrim(cVerskz.ist_nil() ? std::string("FH001") : cVerskz.ist_text() ? cVerskz.text() : als_text(cVerskz)));
+  const std::string verskz(alltrim(cVerskz.ist_nil()    ? std::string("FH001")
+                                   : cVerskz.ist_text() ? cVerskz.text()
+                                                        : als_text(cVerskz)));
 
   if (verskz == "A") return person(art, "ansp");
   if (verskz == "E") return person(art, "eh");

@@ -43,12 +43,18 @@ TEST_F(Adressblock, LayoutsUndSuchen) {
       {1, "FH", {}, "FH", 0},  // a key matches whole, never as a prefix
       {7, "KI002", {}, "", 2},
       // Search texts: the first entry from the top, upper and lower case apart.
-      {1, "Friedhofsverwaltung", {},
-       "Friedhofsverwaltung\r\nOhlsdorf\r\nFuhlsb\x81ttler Str. 756\r\n22337 Hamburg\r\n", 1},
+      {1,
+       "Friedhofsverwaltung",
+       {},
+       "Friedhofsverwaltung\r\nOhlsdorf\r\nFuhlsb\x81ttler Str. 756\r\n22337 Hamburg\r\n",
+       1},
       {3, "Altona", {}, "Friedhofsverwaltung Altona Stadionstr. 5 22525 Hamburg", 4},
       {3, "verwaltungAltona", {}, "verwaltungAltona", 0},  // name1 is joined untrimmed
-      {3, "Friedhofsverwaltung 22525", {},
-       "Friedhofsverwaltung Altona Stadionstr. 5 22525 Hamburg", 4},
+      {3,
+       "Friedhofsverwaltung 22525",
+       {},
+       "Friedhofsverwaltung Altona Stadionstr. 5 22525 Hamburg",
+       4},
       {3, "Steinmetz K\x81hn 22081", {}, "Steinmetz K\x81hn  Grabenweg 9 22081 Hamburg", 3},
       {1, "friedhofsverwaltung", {}, "friedhofsverwaltung", 0},
       {1, "Nirgendwo", {}, "Nirgendwo", 0},

@@ -87,9 +87,9 @@ TEST_F(Textfunktionen, GruenBetraegeSummiertJePositionUndLaesstAllesWieEsWar) {
                       {4712, "g1", 999, ""},
                       {4711, "ga", 20, ""},
                       {4711, "x5", 7, ""},
-                      {4711, "g0", 3, ""},     // no position: skipped
-                      {4711, "gz", 4, ""},     // beyond 17: skipped
-                      {4711, "gh", 1.5, ""},   // booked to the total itself
+                      {4711, "g0", 3, ""},    // no position: skipped
+                      {4711, "gz", 4, ""},    // beyond 17: skipped
+                      {4711, "gh", 1.5, ""},  // booked to the total itself
                       {4711, "gg", 1234567.891, ""},
                       {4711, "G2", 9, ""}});
   tb::waehle(5);
@@ -153,7 +153,8 @@ TEST_F(Textfunktionen, TrimVTFormatiertTexteZahlenUndDaten) {
       {{d, 3}, "Donnerstag, 05.03.2026"},
       {{d, 3, " den "}, "Donnerstag den 05.03.2026"},
       {{d, 4}, "Donnerstag,          5. M\x84rz       2026"},
-      {{Value(plat::text::Datum()), 4}, "          "},
+      {{Value(plat::text::Datum()), 4},
+       "  .  .    "},  // the blank date as the date format shows it
       {{true}, ""},
       {{}, ""},
       {{Value::liste({Value("a")})}, ""},
@@ -185,9 +186,10 @@ TEST_F(Textfunktionen, TrauerfeierAusDemFallOderAusDenArgumenten) {
   EXPECT_EQ(Trauerfeier(),
             "Die Trauerfeier ist am Freitag, dem 18.12.2026, um  9.50 Uhr in der Friedhofskapelle "
             "Ohlsdorf.");
-  EXPECT_EQ(Trauerfeier(Value(" Montag "), Value(datum(2027, 1, 4)), Value(11.0),
-                        Value(" San Michele "), Value("  ")),
-            "Die Trauerfeier ist am Montag, dem 04.01.2027, um 11.00 Uhr in der Kirche San Michele.");
+  EXPECT_EQ(
+      Trauerfeier(Value(" Montag "), Value(datum(2027, 1, 4)), Value(11.0), Value(" San Michele "),
+                  Value("  ")),
+      "Die Trauerfeier ist am Montag, dem 04.01.2027, um 11.00 Uhr in der Kirche San Michele.");
   EXPECT_EQ(Trauerfeier(Value("Mo"), Value("4.1."), Value("11 Uhr"), Value("st. Ansgar")),
             "Die Trauerfeier ist am Mo, dem 4.1., um 11 Uhr Uhr in der st. Ansgar.");
 }

@@ -16,11 +16,11 @@ constexpr int kMaxSperrung = 100;
 constexpr int kMaxListenTiefe = 32;
 int listen_tiefe = 0;
 
-constexpr std::array<const char*, 7> kWochentage = {
-    "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
-constexpr std::array<const char*, 12> kMonate = {
-    "Januar", "Februar", "M\x84rz",    "April",   "Mai",      "Juni",
-    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+constexpr std::array<const char*, 7> kWochentage = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                                                    "Donnerstag", "Freitag", "Samstag"};
+constexpr std::array<const char*, 12> kMonate = {"Januar",    "Februar", "M\x84rz",  "April",
+                                                 "Mai",       "Juni",    "Juli",     "August",
+                                                 "September", "Oktober", "November", "Dezember"};
 
 std::string text_formatieren(std::string s, const Value& nL_, const Value& nD_, const Value& cN_) {
   const int nL = static_cast<int>(als_zahl(nL_));
@@ -42,14 +42,15 @@ std::string text_formatieren(std::string s, const Value& nL_, const Value& nD_, 
     }
     s = std::move(gesperrt);
   }
-  static constexpr std::array<std::array<const char*, 2>, 8> kRahmen = {{{"", ""},
-                                                                          {"<b>", "</b>"},
-                                                                          {"<u>", "</u>"},
-                                                                          {"<b><u>", "</u></b>"},
-                                                                          {"<i>", "</i>"},
-                                                                          {"<b><i>", "</i></b>"},
-                                                                          {"<u><i>", "</i></u>"},
-                                                                          {"<b><u><i>", "</i></u></b>"}}};
+  static constexpr std::array<std::array<const char*, 2>, 8> kRahmen = {
+      {{"", ""},
+       {"<b>", "</b>"},
+       {"<u>", "</u>"},
+       {"<b><u>", "</u></b>"},
+       {"<i>", "</i>"},
+       {"<b><i>", "</i></b>"},
+       {"<u><i>", "</i></u>"},
+       {"<b><u><i>", "</i></u></b>"}}};
   if (cN >= 1 && cN <= 7)
     return std::string(kRahmen[cN][0]) + std::string(alltrim(s)) + kRahmen[cN][1];
   return std::string(rtrim(s));
@@ -80,14 +81,19 @@ std::string datum_formatieren(const plat::text::Datum& d, const Value& nL_, cons
   const int nL = static_cast<int>(als_zahl(nL_));
   const std::string trenner = nD.ist_text() ? nD.text() : ", ";
   const auto zahl = [](int n) { return zahl_standard(Value(n)); };
-  const std::string in_worten =
-      zahl(d.tag()) + ". " + kMonate[static_cast<std::size_t>(d.monat() - 1)] + " " + zahl(d.jahr());
+  const std::string in_worten = zahl(d.tag()) + ". " +
+                                kMonate[static_cast<std::size_t>(d.monat() - 1)] + " " +
+                                zahl(d.jahr());
   const std::string wochentag = kWochentage[static_cast<std::size_t>(d.wochentag() - 1)];
   switch (nL) {
-    case 2: return in_worten;
-    case 3: return wochentag + trenner + d.dtoc();
-    case 4: return wochentag + trenner + in_worten;
-    default: return d.dtoc();
+    case 2:
+      return in_worten;
+    case 3:
+      return wochentag + trenner + d.dtoc();
+    case 4:
+      return wochentag + trenner + in_worten;
+    default:
+      return d.dtoc();
   }
 }
 

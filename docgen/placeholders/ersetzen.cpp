@@ -65,8 +65,7 @@ class Sucher {
     if (von_ != npos && p <= treffer_) {
       if (p >= von_) return treffer_;
       // Only the part before `von` is new: look there, else the old answer holds.
-      const std::string_view neu =
-          std::string_view(buf).substr(p, von_ - p + muster_.size() - 1);
+      const std::string_view neu = std::string_view(buf).substr(p, von_ - p + muster_.size() - 1);
       const auto k = neu.find(muster_);
       if (k != npos) treffer_ = p + k;
     } else {
@@ -142,8 +141,8 @@ std::string VariFunkErsatz_1(std::string_view cString) {
   std::string aus;
   aus.reserve(cString.size());
   Rest rest(cString);
-  std::array<Sucher, 7> sucher{Sucher("$"),   Sucher(") "), Sucher("') "), Sucher("),"),
-                               Sucher(", "),  Sucher(" "),  Sucher(" \t")};
+  std::array<Sucher, 7> sucher{Sucher("$"),  Sucher(") "), Sucher("') "), Sucher("),"),
+                               Sucher(", "), Sucher(" "),  Sucher(" \t")};
   const auto finde = [&](std::string_view muster, std::size_t ab) {
     for (auto& s : sucher)
       if (s.muster() == muster) return s.finde(rest.buf(), ab);

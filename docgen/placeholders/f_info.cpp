@@ -27,7 +27,8 @@ plat::rt::Value F_Info(std::string_view e) {
   std::string_view feld;
   if (!e.empty() && e.front() == '(') {
     bezeichner = substr1(e, 2, pfeil);
-    feld = substr1(e, gross + 1, static_cast<long>(e.size()) - static_cast<long>(bezeichner.size()) - 2);
+    feld = substr1(e, gross + 1,
+                   static_cast<long>(e.size()) - static_cast<long>(bezeichner.size()) - 2);
   } else {
     bezeichner = substr1(e, 1, pfeil + 1);
     feld = substr1(e, gross + 1, static_cast<long>(e.size()));

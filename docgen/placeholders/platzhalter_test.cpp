@@ -1,8 +1,9 @@
+#include "docgen/placeholders/platzhalter.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "docgen/placeholders/platzhalter.h"
 #include "docgen/placeholders/referenz.h"
 #include "docgen/testfall/testfall.h"
 #include "platform/runtime/funktionen.h"
@@ -75,7 +76,9 @@ TEST_F(Platzhalter, ErsetztJedeFormWieDieVorlagenSieSchreiben) {
        "Die Trauerfeier ist am Freitag, dem 18.12.2026, um 14.30 Uhr in der Kirche St. Marien. ",
        {}},
       // Faulty placeholders: message, "X X X X X", and the rest goes on.
-      {"$(cGibtEsNicht) $(cOrt) ", "X X X X X Hamburg ", {"Fehler bei der Variablen:(cGibtEsNicht)"}},
+      {"$(cGibtEsNicht) $(cOrt) ",
+       "X X X X X Hamburg ",
+       {"Fehler bei der Variablen:(cGibtEsNicht)"}},
       {"$(TRIM(cA) + cB) ", "X X X X X + cB) ", {"Fehler bei der Variablen:(TRIM(cA)"}},
       {"Preis 5 $ netto", "Preis 5 X X X X X netto", {"Fehler bei der Variablen:"}},
       // No blank follows: the placeholder runs to the end of the text.
@@ -95,12 +98,12 @@ TEST_F(Platzhalter, ErsetztJedeFormWieDieVorlagenSieSchreiben) {
 
 TEST_F(Platzhalter, SpaltenmodusHaeltDieBreiteDesPlatzhalters) {
   const std::vector<Fall> faelle = {
-      {"$(cKurz) \tRest", "ab       \tRest", {}},        // padded to the 8 characters of "$(cKurz)"
-      {"$(cLang) \tRest", "Langer T \tRest", {}},        // cut to 8
-      {"$(dTermin) \tRest", "18.12.2026 \tRest", {}},   // 10 characters, as the placeholder
+      {"$(cKurz) \tRest", "ab       \tRest", {}},      // padded to the 8 characters of "$(cKurz)"
+      {"$(cLang) \tRest", "Langer T \tRest", {}},      // cut to 8
+      {"$(dTermin) \tRest", "18.12.2026 \tRest", {}},  // 10 characters, as the placeholder
       {"$(1->betrag) \tRest", "  150.00 \tRest", {}},
-      {"$(D7,1) \tRest", " \tRest", {}},                 // no relative date in a column
-      {"$(cKurz)  \tRest", "ab  \tRest", {}},            // the tab does not follow the first blank
+      {"$(D7,1) \tRest", " \tRest", {}},       // no relative date in a column
+      {"$(cKurz)  \tRest", "ab  \tRest", {}},  // the tab does not follow the first blank
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.vorlage);
@@ -139,11 +142,32 @@ TEST_F(Platzhalter, EinWertDerSichSelbstEnthaeltEndet) {
 // by pass on the whole text, also where placeholders overlap, values hold
 // placeholders, and terminators are missing.
 TEST_F(Platzhalter, GleichesErgebnisWieDurchlaufweise) {
-  const std::vector<std::string> teile = {
-      "$(cOrt) ", "$(cName)", " ", "\t", ") ", "),", ", ", "'", "$", "$(",
-      "$('x') ", "$('a) b') ", "$(cDollar) ", "$(cOrt),", "$(1->betrag) ", "$({||cOrt}) ",
-      "$(cGibtEsNicht) ", "$(IIF(lMann,'cHerr','cFrau')) ", "$(cName,3,4) ", "Text ",
-      "$(cKurz) \t", "$({|| DATE()}) ", "$('$(cOrt) ') ", "{||", "})", "->"};
+  const std::vector<std::string> teile = {"$(cOrt) ",
+                                          "$(cName)",
+                                          " ",
+                                          "\t",
+                                          ") ",
+                                          "),",
+                                          ", ",
+                                          "'",
+                                          "$",
+                                          "$(",
+                                          "$('x') ",
+                                          "$('a) b') ",
+                                          "$(cDollar) ",
+                                          "$(cOrt),",
+                                          "$(1->betrag) ",
+                                          "$({||cOrt}) ",
+                                          "$(cGibtEsNicht) ",
+                                          "$(IIF(lMann,'cHerr','cFrau')) ",
+                                          "$(cName,3,4) ",
+                                          "Text ",
+                                          "$(cKurz) \t",
+                                          "$({|| DATE()}) ",
+                                          "$('$(cOrt) ') ",
+                                          "{||",
+                                          "})",
+                                          "->"};
   std::mt19937 zufall(4711);
   for (int i = 0; i < 400; ++i) {
     std::string vorlage;
@@ -179,10 +203,17 @@ TEST_F(Platzhalter, GleichesErgebnisWieDurchlaufweise) {
 
 TEST_F(Platzhalter, FInfoLiestBreiteUndDezimalenDesFeldes) {
   const std::vector<std::pair<const char*, std::vector<int>>> faelle = {
-      {"1->betrag", {8, 2}},        {"(1->betrag)", {8, 2}},   {"FALL->betrag", {8, 2}},
-      {"(fall->BETRAG)", {8, 2}},   {"((1)->betrag)", {8, 2}}, {"3->betrageu", {10, 2}},
-      {"1->auftrnr", {6, 0}},       {"1->gibtsnicht", {}},     {"9->betrag", {}},
-      {"betrag", {}},               {"", {}},
+      {"1->betrag", {8, 2}},
+      {"(1->betrag)", {8, 2}},
+      {"FALL->betrag", {8, 2}},
+      {"(fall->BETRAG)", {8, 2}},
+      {"((1)->betrag)", {8, 2}},
+      {"3->betrageu", {10, 2}},
+      {"1->auftrnr", {6, 0}},
+      {"1->gibtsnicht", {}},
+      {"9->betrag", {}},
+      {"betrag", {}},
+      {"", {}},
   };
   for (const auto& [ausdruck, erwartet] : faelle) {
     SCOPED_TRACE(ausdruck);

@@ -25,35 +25,64 @@ namespace {
 unsigned char gross_zeichen(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
   switch (c) {
-    case 0x81: return 0x9A;  // ü
-    case 0x82: return 0x90;  // é
-    case 0x83: return 0xB6;  // â
-    case 0x84: return 0x8E;  // ä
-    case 0x85: return 0xB7;  // à
-    case 0x86: return 0x8F;  // å
-    case 0x87: return 0x80;  // ç
-    case 0x88: return 0xD2;  // ê
-    case 0x89: return 0xD3;  // ë
-    case 0x8A: return 0xD4;  // è
-    case 0x8B: return 0xD8;  // ï
-    case 0x8C: return 0xD7;  // î
-    case 0x8D: return 0xDE;  // ì
-    case 0x91: return 0x92;  // æ
-    case 0x93: return 0xE2;  // ô
-    case 0x94: return 0x99;  // ö
-    case 0x95: return 0xE3;  // ò
-    case 0x96: return 0xEA;  // û
-    case 0x97: return 0xEB;  // ù
-    case 0x9B: return 0x9D;  // ø
-    case 0xA0: return 0xB5;  // á
-    case 0xA1: return 0xD6;  // í
-    case 0xA2: return 0xE0;  // ó
-    case 0xA3: return 0xE9;  // ú
-    case 0xA4: return 0xA5;  // ñ
-    case 0xC6: return 0xC7;  // ã
-    case 0xE4: return 0xE5;  // õ
-    case 0xEC: return 0xED;  // ý
-    default: return c;
+    case 0x81:
+      return 0x9A;  // ü
+    case 0x82:
+      return 0x90;  // é
+    case 0x83:
+      return 0xB6;  // â
+    case 0x84:
+      return 0x8E;  // ä
+    case 0x85:
+      return 0xB7;  // à
+    case 0x86:
+      return 0x8F;  // å
+    case 0x87:
+      return 0x80;  // ç
+    case 0x88:
+      return 0xD2;  // ê
+    case 0x89:
+      return 0xD3;  // ë
+    case 0x8A:
+      return 0xD4;  // è
+    case 0x8B:
+      return 0xD8;  // ï
+    case 0x8C:
+      return 0xD7;  // î
+    case 0x8D:
+      return 0xDE;  // ì
+    case 0x91:
+      return 0x92;  // æ
+    case 0x93:
+      return 0xE2;  // ô
+    case 0x94:
+      return 0x99;  // ö
+    case 0x95:
+      return 0xE3;  // ò
+    case 0x96:
+      return 0xEA;  // û
+    case 0x97:
+      return 0xEB;  // ù
+    case 0x9B:
+      return 0x9D;  // ø
+    case 0xA0:
+      return 0xB5;  // á
+    case 0xA1:
+      return 0xD6;  // í
+    case 0xA2:
+      return 0xE0;  // ó
+    case 0xA3:
+      return 0xE9;  // ú
+    case 0xA4:
+      return 0xA5;  // ñ
+    case 0xC6:
+      return 0xC7;  // ã
+    case 0xE4:
+      return 0xE5;  // õ
+    case 0xEC:
+      return 0xED;  // ý
+    default:
+      return c;
   }
 }
 
@@ -112,7 +141,6 @@ double als_zahl(const plat::rt::Value& v) {
   if (v.ist_text()) return val(v.text());
   return 0;
 }
-
 
 }  // namespace docgen
 

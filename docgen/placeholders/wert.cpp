@@ -101,7 +101,8 @@ std::string wert_text(const Zerlegung& z) {
     if (!mit_feld(e)) return zahl_ohne_feld(v, e);
     const auto& f = format.ist_liste() ? *format.liste() : rt::Array{};
     if (f.size() == 2 && f[0].ist_zahl() && f[1].ist_zahl())
-      return plat::text::str(v.zahl(), static_cast<int>(f[0].zahl()), static_cast<int>(f[1].zahl()));
+      return plat::text::str(v.zahl(), static_cast<int>(f[0].zahl()),
+                             static_cast<int>(f[1].zahl()));
     return zahl_standard(v);
   }
   if (auswerten().ist_datum()) {

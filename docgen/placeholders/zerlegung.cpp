@@ -61,8 +61,8 @@ Zerlegung zerlege(std::string_view text, std::size_t p, const Finder& finde) {
       z.laenge = laenge_bis(text, p, finde(", ", p));
     } else {
       const std::string_view e = z.ausdruck;
-      if (e.size() >= 5 && (enthaelt(e, ",") || enthaelt(e, "{||") || enthaelt(e, "->") ||
-                            enthaelt(e, ":"))) {
+      if (e.size() >= 5 &&
+          (enthaelt(e, ",") || enthaelt(e, "{||") || enthaelt(e, "->") || enthaelt(e, ":"))) {
         z.ausdruck = zusammengesetzt(e);
         z.block = enthaelt(z.ausdruck, "{||");
       }

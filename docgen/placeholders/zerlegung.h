@@ -15,10 +15,10 @@ namespace docgen::platzhalter {
 using Finder = std::function<std::size_t(std::string_view muster, std::size_t ab)>;
 
 struct Zerlegung {
-  std::string ausdruck;   // the expression text to check and evaluate
-  std::size_t laenge{};   // characters replaced, counted from the "$" (at least 1)
-  bool spalte = false;    // column mode: the value keeps the placeholder's width
-  bool block = false;     // the expression holds a code block to run first
+  std::string ausdruck;  // the expression text to check and evaluate
+  std::size_t laenge{};  // characters replaced, counted from the "$" (at least 1)
+  bool spalte = false;   // column mode: the value keeps the placeholder's width
+  bool block = false;    // the expression holds a code block to run first
 };
 
 // Analyses the placeholder whose "$" stands at index `p` of `text`. The finder

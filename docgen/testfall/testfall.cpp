@@ -43,18 +43,15 @@ TestFall::TestFall() : ordner_(neuer_ordner()) {
   tb::schliesse_alle();
 
   const std::string fall = (ordner_ / "fall.dbf").string();
-  tb::erzeuge_tabelle(fall, {{"AUFTRNR", 'N', 6, 0},    {"BEST_ART", 'C', 2, 0},
-                             {"MESSETAG", 'C', 10, 0},  {"MESSEDAT", 'D', 8, 0},
-                             {"MESSEZEIT", 'N', 5, 2},  {"MESSEWO", 'C', 30, 0},
-                             {"ANSP_ANR", 'C', 10, 0},  {"ANSP_VNAME", 'C', 20, 0},
-                             {"ANSP_NAME", 'C', 20, 0}, {"ANSP_STR", 'C', 30, 0},
-                             {"ANSP_ORT", 'C', 30, 0},  {"EH_ANR", 'C', 10, 0},
-                             {"EH_VNAME", 'C', 20, 0},  {"EH_NAME", 'C', 20, 0},
-                             {"EH_STR", 'C', 30, 0},    {"EH_ORT", 'C', 30, 0},
-                             {"VORNAME", 'C', 20, 0},   {"NAME", 'C', 20, 0},
-                             {"FRIEDHOF", 'C', 30, 0},  {"TRAUERDAT", 'D', 8, 0},
-                             {"UHRZEIT", 'C', 5, 0},    {"BETRAG", 'N', 8, 2},
-                             {"NOTIZ", 'M', 10, 0}});
+  tb::erzeuge_tabelle(
+      fall, {{"AUFTRNR", 'N', 6, 0},   {"BEST_ART", 'C', 2, 0},    {"MESSETAG", 'C', 10, 0},
+             {"MESSEDAT", 'D', 8, 0},  {"MESSEZEIT", 'N', 5, 2},   {"MESSEWO", 'C', 30, 0},
+             {"ANSP_ANR", 'C', 10, 0}, {"ANSP_VNAME", 'C', 20, 0}, {"ANSP_NAME", 'C', 20, 0},
+             {"ANSP_STR", 'C', 30, 0}, {"ANSP_ORT", 'C', 30, 0},   {"EH_ANR", 'C', 10, 0},
+             {"EH_VNAME", 'C', 20, 0}, {"EH_NAME", 'C', 20, 0},    {"EH_STR", 'C', 30, 0},
+             {"EH_ORT", 'C', 30, 0},   {"VORNAME", 'C', 20, 0},    {"NAME", 'C', 20, 0},
+             {"FRIEDHOF", 'C', 30, 0}, {"TRAUERDAT", 'D', 8, 0},   {"UHRZEIT", 'C', 5, 0},
+             {"BETRAG", 'N', 8, 2},    {"NOTIZ", 'M', 10, 0}});
   tb::Tabelle& f = tb::oeffne(1, fall, "FALL");
   f.anhaengen();
   const std::vector<std::pair<const char*, Value>> werte = {

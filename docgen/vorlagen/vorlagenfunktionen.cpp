@@ -25,8 +25,7 @@ void registriere_vorlagenfunktionen() {
   using plat::rt::registriere;
   plat::rt::registriere_funktion(
       "VariFunkErsatz_1", [](Argumente& a) { return Value(VariFunkErsatz_1(text_arg(a, 0))); });
-  plat::rt::registriere_funktion("F_Info",
-                                 [](Argumente& a) { return F_Info(text_arg(a, 0)); });
+  plat::rt::registriere_funktion("F_Info", [](Argumente& a) { return F_Info(text_arg(a, 0)); });
 
   registriere("BriefAdresse", &BriefAdresse);
   registriere("EFzuX", &EFzuX);
