@@ -10,7 +10,7 @@
 #include "docgen/placeholders/platzhalter.h"
 #include "docgen/placeholders/referenz.h"
 #include "docgen/testfall/testfall.h"
-#include "platform/expr/expr.h"
+#include "platform/expr/fehler.h"
 
 namespace {
 
