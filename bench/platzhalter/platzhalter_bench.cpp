@@ -19,7 +19,8 @@ constexpr const char* kAbsatz =
     "$(1->auftrnr) vom $(cDatum) \r\n"
     "f\x81r die Bestattung von $(TrimVT(1->vorname)) $(1->name) . Der Rechnungsbetrag "
     "von $(1->betrag) EUR ist bis zum $(dFaellig) zu zahlen.\r\n"
-    "$(IIF(lMann,'cHerr','cFrau')) $('Gesch\x84ftsf\x81hrer') in $(cOrt), den Angaben "
+    "$(IIF(lMann,'cHerr','cFrau')) $('Gesch\x84"
+    "ftsf\x81hrer') in $(cOrt), den Angaben "
     "zufolge wird die Urne sp\x84ter beigesetzt, die Einzelheiten kl\x84ren wir noch mit "
     "Ihnen pers\x94nlich.\r\n"
     "Position 1\t$(nZahl) \tEUR, Position 2 in einer Spalte \t$(cKurz) \tbitte beachten.\r\n"
@@ -52,6 +53,11 @@ std::string vorlage(std::size_t bytes) {
 void BM_Linear(benchmark::State& state) {
   fall();
   const std::string text = vorlage(static_cast<std::size_t>(state.range(0)));
+  if (docgen::VariFunkErsatz_1(kAbsatz).find("X X X X X") != std::string::npos ||
+      !fall().benutzer().meldungen().empty()) {
+    state.SkipWithError("the letter has faulty placeholders");
+    return;
+  }
   for (auto _ : state) benchmark::DoNotOptimize(docgen::VariFunkErsatz_1(text));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                           static_cast<int64_t>(text.size()));
