@@ -4,6 +4,7 @@
 // befehle.cpp.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,12 @@ const std::vector<Befehl>& befehle();
 // Writes program text (code page 850) to standard output as UTF-8, with a line end.
 void ausgeben(const std::string& cp850);
 
+// The folder the runner was started in (relative file arguments are read from
+// there; the host's current folder is the data folder).
+std::filesystem::path& start_ordner();
+
 // The commands.
+int replace_befehl(const std::vector<std::string>& argumente);
 int eval_befehl(const std::vector<std::string>& argumente);
 int type_befehl(const std::vector<std::string>& argumente);
 

@@ -15,6 +15,7 @@
 
 #include "apps/docgen/befehle.h"
 #include "docgen/host/host_daten.h"
+#include "docgen/vorlagen/vorlagenfunktionen.h"
 #include "platform/expr/fehler.h"
 #include "platform/files/pfad.h"
 #include "platform/tables/tabellen_fehler.h"
@@ -156,7 +157,10 @@ int main(int argc, char** argv) {
     for (auto t : o.tasten) benutzer.halte(t);
     plat::ui::BenutzerWechsel wechsel(benutzer);
 
+    docgen::registriere_vorlagenfunktionen();
     docgen::HostDaten host(o.host);
+    std::error_code ec;
+    start_ordner() = std::filesystem::current_path(ec);
     // The data folder is also the current folder of the host.
     if (::chdir(o.host.datenordner.c_str()) != 0)
       throw Fehler{"In den Datenordner " + o.host.datenordner.string() +

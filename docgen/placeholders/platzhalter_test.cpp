@@ -81,6 +81,8 @@ TEST_F(Platzhalter, ErsetztJedeFormWieDieVorlagenSieSchreiben) {
        {"Fehler bei der Variablen:(cGibtEsNicht)"}},
       {"$(TRIM(cA) + cB) ", "X X X X X + cB) ", {"Fehler bei der Variablen:(TRIM(cA)"}},
       {"Preis 5 $ netto", "Preis 5 X X X X X netto", {"Fehler bei der Variablen:"}},
+      // A broken code block is reported like every faulty placeholder.
+      {"A $ b {||}) c", "A X X X X X b {||}) c", {"Fehler bei der Variablen:b {||}"}},
       // No blank follows: the placeholder runs to the end of the text.
       {"Ende $(cOrt)", "Ende X X X X X", {"Fehler bei der Variablen:"}},
       {"$(cOrt) und $", "Hamburg und X X X X X", {"Fehler bei der Variablen:"}},

@@ -29,9 +29,12 @@ rt::Value auswerten() { return plat::expr::auswerten(ausdruck()); }
 bool mit_feld(const std::string& e) { return e.find("->") != std::string::npos; }
 
 // Runs the code block of the expression and puts its value back as a quoted
-// literal; other results leave the expression as it is.
+// literal; other results leave the expression as it is. A text that is no
+// valid expression is not compiled: the type check that follows reports it
+// like every faulty placeholder, instead of ending the whole replacement.
 void block_ausfuehren() {
   const std::string e = ausdruck();
+  if (!plat::expr::syntax_pruefen(e).empty()) return;
   const rt::Value block = plat::expr::block_kompilieren(e);
   if (!block.ist_block()) return;
   const rt::Value x = block.block()->call({});
