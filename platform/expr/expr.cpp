@@ -7,6 +7,7 @@
 #include "platform/expr/auswertung.h"
 #include "platform/expr/eingebaut.h"
 #include "platform/expr/fehler.h"
+#include "platform/expr/lexer.h"
 #include "platform/expr/parser.h"
 #include "platform/runtime/laufzeitfehler.h"
 #include "platform/runtime/variablen.h"
@@ -168,10 +169,6 @@ Value block_ausfuehren(const Value& block, const std::vector<Value>& args) {
 }
 
 std::string namen_ersetzen(std::string_view text) {
-  auto name_anfang = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; };
-  auto name_zeichen = [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-  };
   std::string out;
   out.reserve(text.size());
   std::size_t i = 0;

@@ -1,13 +1,9 @@
 #include "platform/expr/lexer.h"
 
-#include <cctype>
-
 namespace plat::expr {
 
 namespace {
 
-bool name_anfang(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool name_zeichen(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 bool ziffer(char c) { return c >= '0' && c <= '9'; }
 
 // Tokens after which a "[" indexes; elsewhere it opens a text literal.
@@ -30,7 +26,7 @@ bool endet_operand(const std::vector<Token>& t) {
 
 std::string gross(std::string_view s) {
   std::string g(s);
-  for (char& c : g) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : g) c = gross_ascii(c);
   return g;
 }
 
@@ -73,7 +69,7 @@ std::vector<Token> zerlege(std::string_view s) {
     if (c == '.') {
       // .T. .F. .Y. .N. .AND. .OR. .NOT.
       std::size_t j = i + 1;
-      while (j < n && std::isalpha(static_cast<unsigned char>(s[j]))) ++j;
+      while (j < n && ist_buchstabe(s[j])) ++j;
       if (j < n && s[j] == '.' && j > i + 1) {
         const std::string w = gross(s.substr(i + 1, j - i - 1));
         if (w == "T" || w == "Y" || w == "F" || w == "N") {

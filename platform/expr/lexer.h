@@ -28,6 +28,15 @@ struct SyntaxFehler {
   std::string grund;
 };
 
+// Characters of names: ASCII letters, digits and "_" (not the locale's idea
+// of a letter, so that code page 850 bytes never count).
+inline bool ist_buchstabe(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool name_anfang(char c) { return ist_buchstabe(c) || c == '_'; }
+inline bool name_zeichen(char c) { return name_anfang(c) || (c >= '0' && c <= '9'); }
+inline char gross_ascii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Tokens of `text`, ending with an Ende token; a SyntaxFehler is thrown for an
 // unterminated literal or a character that belongs to no token.
 std::vector<Token> zerlege(std::string_view text);

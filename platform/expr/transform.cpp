@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/expr/eingebaut_hilfen.h"
+#include "platform/expr/lexer.h"
 #include "platform/text/zahl.h"
 
 namespace plat::expr::intern {
@@ -25,7 +26,7 @@ Maske zerlege(const std::string& m) {
   }
   std::size_t i = 1;
   for (; i < m.size() && m[i] != ' '; ++i) {
-    switch (std::toupper(static_cast<unsigned char>(m[i]))) {
+    switch (gross_ascii(m[i])) {
       case '!':
         r.gross = true;
         break;
@@ -39,8 +40,7 @@ Maske zerlege(const std::string& m) {
         r.links = true;
         break;
       case 'L':
-        if (i + 1 < m.size() && m[i + 1] != ' ' &&
-            !std::isalpha(static_cast<unsigned char>(m[i + 1]))) {
+        if (i + 1 < m.size() && m[i + 1] != ' ' && !ist_buchstabe(m[i + 1])) {
           r.fuell = m[++i];
         } else {
           r.fuell = '0';
@@ -111,10 +111,9 @@ std::string text_in_vorlage(const std::string& s, const Maske& m) {
   std::string out;
   std::size_t i = 0;
   for (const char c : m.vorlage) {
-    switch (std::toupper(static_cast<unsigned char>(c))) {
+    switch (gross_ascii(c)) {
       case '!':
-        out +=
-            i < s.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(s[i]))) : ' ';
+        out += i < s.size() ? gross_850(s[i]) : ' ';
         ++i;
         break;
       case 'A':
