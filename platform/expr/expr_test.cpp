@@ -51,6 +51,7 @@ class ExprTest : public ::testing::Test {
     host_.erzeuge("cHerr", "Herr");
     host_.erzeuge("aListe", Value::liste({Value("Rot  "), Value("Blau")}));
     host_.erzeuge("name", "Variable vor Feld");
+    host_.erzeuge("cMakro", "cHerr + '!'");
   }
 
   process::VirtuelleUhr uhr_;
@@ -216,7 +217,12 @@ TEST_F(ExprTest, FieldsVariablesMembersAndCalls) {
       {"aListe[1]", "Rot  ", "C"},
       {"EVAL({|a, b| a + b, a * b}, 3, 4)", "12", "N"},
       {"EVAL({|| cName})", "Garten  ", "C"},
+      {"&cMakro", "Herr!", "C"},                  // a variable's text evaluated
+      {"[eckig] + aListe[2]", "eckigBlau", "C"},  // brackets as quotes where a value starts
+      {"(nNeu := 2) + nNeu", "4", "N"},           // assignment creates in the innermost frame
+      {"oBest:TW4 := 'Montag'", "Montag", "C"},
   });
+  EXPECT_EQ(auswerten("oBest:TW4").text(), "Montag");
 }
 
 TEST_F(ExprTest, TypeCheckNeverThrows) {

@@ -146,7 +146,9 @@ Value Binaer::wert() const {
                            " braucht logische Werte");
     return b;
   }
-  return rechne(op_, a_->wert(), b_->wert());
+  // Left before right: functions named in both run in the order written.
+  const Value a = a_->wert();
+  return rechne(op_, a, b_->wert());
 }
 
 // --- Objects, arrays, sequences ----------------------------------------------
