@@ -25,7 +25,7 @@ std::string utf8(const std::string& cp850) {
 
 // The file `name` in `ordner`, its name matched without regard to case.
 fs::path finde_datei(const fs::path& ordner, const std::string& name) {
-  const fs::path genau = ordner / name;
+  fs::path genau = ordner / name;
   if (fs::exists(genau)) return genau;
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(ordner, ec)) {

@@ -159,8 +159,38 @@ long DbfTabelle::position_jetzt() const {
   return it - idx_.begin();
 }
 
+void DbfTabelle::nimm_neue_saetze(long bis) {
+  const long vorher = anzahl_;
+  if (bis <= vorher) return;
+  anzahl_ = bis;
+  if (!key_) return;
+  key_von_.resize(static_cast<std::size_t>(anzahl_) + 1);
+  for (long r = vorher + 1; r <= bis; ++r) {
+    lade(r);
+    key_von_[static_cast<std::size_t>(r)] = schluessel_jetzt();
+    idx_.insert(
+        std::upper_bound(idx_.begin(), idx_.end(), r, [this](long a, long b) { return vor(a, b); }),
+        r);
+  }
+}
+
+void DbfTabelle::pruefe_anzahl() {
+  // Another process may have appended records since: take them in when the
+  // file holds them completely.
+  std::string kopf(8, '\0');
+  io::lies_genau(fd_, kopf.data(), kopf.size(), 0, pfad_);
+  const auto im_kopf = static_cast<long>(
+      static_cast<unsigned char>(kopf[4]) | static_cast<unsigned char>(kopf[5]) << 8 |
+      static_cast<unsigned char>(kopf[6]) << 16 |
+      static_cast<std::uint32_t>(static_cast<unsigned char>(kopf[7])) << 24);
+  if (im_kopf <= anzahl_) return;
+  if (io::groesse(fd_, pfad_) < versatz(im_kopf + 1)) return;
+  nimm_neue_saetze(im_kopf);
+}
+
 void DbfTabelle::gehe_oben() {
   sichere();
+  pruefe_anzahl();
   bof_ = false;
   const long n = stellen();
   for (long p = 0; p < n; ++p) {
@@ -172,6 +202,7 @@ void DbfTabelle::gehe_oben() {
 
 void DbfTabelle::gehe_zu(long r) {
   sichere();
+  if (r > anzahl_) pruefe_anzahl();
   bof_ = false;
   if (r >= 1 && r <= anzahl_)
     lade(r);
@@ -416,19 +447,7 @@ void DbfTabelle::anhaengen() {
   }
   sperren::loese(fd_, sperren::kKopf, 1);
   ungesynct_ = true;
-  const long vorher = anzahl_;
-  anzahl_ = neu;
-  if (key_) {
-    key_von_.resize(static_cast<std::size_t>(anzahl_) + 1);
-    // Records another process appended meanwhile join the index too.
-    for (long r = vorher + 1; r <= neu; ++r) {
-      lade(r);
-      key_von_[static_cast<std::size_t>(r)] = schluessel_jetzt();
-      idx_.insert(std::upper_bound(idx_.begin(), idx_.end(), r,
-                                   [this](long a, long b) { return vor(a, b); }),
-                  r);
-    }
-  }
+  nimm_neue_saetze(neu);  // records another process appended meanwhile join the index too
   lade(neu);
   bof_ = false;
   sperre();

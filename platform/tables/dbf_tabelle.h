@@ -79,6 +79,8 @@ class DbfTabelle final : public Tabelle {
   void sichere();               // writes a changed record out
   void pruefe_schreibbar() const;
   void indexiere(long von, long bis);
+  void pruefe_anzahl();
+  void nimm_neue_saetze(long bis);
   void index_setzen(long r, const std::string& key);
   std::uint64_t versatz(long r) const;
 

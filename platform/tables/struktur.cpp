@@ -1,10 +1,13 @@
 #include "platform/tables/struktur.h"
 
+#include <unistd.h>
+
 #include <cmath>
 
 #include "platform/process/uhr.h"
 #include "platform/tables/datei_io.h"
 #include "platform/tables/dbt_memo.h"
+#include "platform/tables/sperren.h"
 
 namespace plat::tables {
 namespace {
@@ -37,6 +40,16 @@ std::vector<FeldDef> struktur(const Tabelle& t) {
 
 void erzeuge_tabelle(const std::string& pfad, const std::vector<FeldDef>& felder) {
   const DbfKopf k = neuer_kopf(felder, process::heute(), pfad);
+  // A table in use (here or in another process) is not replaced under its users.
+  bool schreibbar = true;
+  const int fd = io::oeffne(pfad, schreibbar);
+  if (fd >= 0) {
+    const bool frei = !schreibbar || sperren::versuche(fd, sperren::kNutzung, 1, true);
+    ::close(fd);
+    if (!frei)
+      throw TabellenFehler("Die Tabelle " + pfad +
+                           " ist in Gebrauch und lässt sich nicht ersetzen");
+  }
   if (k.hat_memo()) DbtMemo::erzeuge(memo_name(pfad));
   io::schreibe_datei(pfad, kopf_bytes(k) + static_cast<char>(kDateiEnde));
 }

@@ -315,6 +315,27 @@ TEST_F(TabelleTest, RecordLocksExcludeASecondOpenOfTheFile) {
   EXPECT_EQ(b.lese("name").text().substr(0, 5), "von A");
 }
 
+TEST_F(TabelleTest, RecordsAppendedElsewhereAreSeenAndIndexed) {
+  Tabelle& a = oeffne(1, pfad_, "A");
+  fuelle(a, {{20, "b"}});
+  a.setze_index([](const Tabelle& x) { return text::str(x.lese("auftrnr").zahl(), 6); });
+  auto b = oeffne_datei(pfad_, "B");
+  b->anhaengen();
+  b->schreibe("auftrnr", Value(10));
+  b->schreibe("name", Value("a"));
+  b->commit();
+  EXPECT_EQ(namen_der_reihe(a), (std::vector<std::string>{"a    ", "b    "}));
+  EXPECT_TRUE(a.suche("    10"));
+  a.anhaengen();  // the header count comes from the file, not from what this handle knew
+  EXPECT_EQ(a.recno(), 3);
+  a.commit();
+  b.reset();
+  // A table in use is not replaced under its users.
+  EXPECT_THROW(erzeuge_tabelle(pfad_, {{"x", 'C', 1, 0}}), TabellenFehler);
+  schliesse_alle();
+  EXPECT_NO_THROW(erzeuge_tabelle(pfad_, {{"x", 'C', 1, 0}}));
+}
+
 TEST_F(TabelleTest, StructureCopiesIntoAStructureTableAndBack) {
   Tabelle& t = oeffne(1, pfad_);
   kopiere_struktur(t, dir_ / "STRU.DBF");

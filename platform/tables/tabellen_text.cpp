@@ -146,7 +146,7 @@ std::string baue_tabelle_aus_text(const std::string& text, const std::string& zi
     }
   }
   if (datei.empty()) leser.fehler(nr, "\"datei = NAME.DBF\" fehlt");
-  const std::string pfad = ziel_ordner + "/" + datei;
+  std::string pfad = ziel_ordner + "/" + datei;
   erzeuge_tabelle(pfad, felder);
   auto t = oeffne_datei(pfad, "", true);
   for (const Satz& s : saetze) {
