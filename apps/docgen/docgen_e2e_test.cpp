@@ -90,6 +90,18 @@ TEST(DocgenRunner, FailuresGoToStandardErrorWithAnExitCode) {
   }
 }
 
+TEST(DocgenRunner, ARelativeDataFolderWorksAndErrorsAreLoggedThere) {
+  const std::string log = BT_BINARY_DIR "/demo/data/fehler.log";
+  std::remove(log.c_str());
+  const std::string cmd =
+      "cd " BT_BINARY_DIR " && apps/docgen/docgen --data demo/data/ eval 'cDatver + 1' 2>/dev/null";
+  FILE* p = ::popen(cmd.c_str(), "r");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(WEXITSTATUS(::pclose(p)), 1);
+  const std::string zeilen = lies(log);
+  EXPECT_NE(zeilen.find("cDatver + 1"), std::string::npos) << zeilen;
+}
+
 TEST(DocgenRunner, DataFolderOnAMappedDriveGivesAWindowsPath) {
   const Ergebnis e = docgen("--drive C=" BT_BINARY_DIR "/demo eval cDatver");
   EXPECT_EQ(e.aus, "C:\\data\\\n") << e.fehler;

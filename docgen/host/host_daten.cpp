@@ -111,6 +111,11 @@ std::string datver_text(const fs::path& datenordner) {
 }
 
 HostDaten::HostDaten(const HostAufruf& aufruf) : aufruf_(aufruf) {
+  // Absolute, so that the host may make the data folder its current folder.
+  std::error_code ec;
+  aufruf_.datenordner = fs::absolute(aufruf_.datenordner, ec).lexically_normal();
+  if (!aufruf_.datenordner.empty() && aufruf_.datenordner.filename().empty())
+    aufruf_.datenordner = aufruf_.datenordner.parent_path();  // no trailing slash
   if (!fs::is_directory(aufruf_.datenordner))
     throw HostFehler("Den Datenordner " + aufruf_.datenordner.string() + " gibt es nicht");
   einstellungen_ = lies_einstellungen(finde_datei(aufruf_.datenordner, kEinstellungsdatei));
