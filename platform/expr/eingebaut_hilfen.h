@@ -20,10 +20,7 @@ inline const rt::Value& arg(const rt::Argumente& a, std::size_t i) {
 }
 
 // A count or position from a number, clamped into int range (NaN gives 0).
-inline long ganz(double n) {
-  if (!(n == n)) return 0;
-  return static_cast<long>(std::clamp(std::trunc(n), -2147483647.0, 2147483647.0));
-}
+inline long ganz(double n) { return rt::bindung::ganz(n); }
 
 inline void pruefe_laenge(double n) {
   if (n > static_cast<double>(kMaxText)) throw rt::Laufzeitfehler("Text zu lang");

@@ -217,6 +217,7 @@ TEST_F(ExprTest, FieldsVariablesMembersAndCalls) {
       {"aListe[1]", "Rot  ", "C"},
       {"EVAL({|a, b| a + b, a * b}, 3, 4)", "12", "N"},
       {"EVAL({|| cName})", "Garten  ", "C"},
+      {"EVAL({||})", "NIL", "U"},
       {"&cMakro", "Herr!", "C"},                  // a variable's text evaluated
       {"[eckig] + aListe[2]", "eckigBlau", "C"},  // brackets as quotes where a value starts
       {"(nNeu := 2) + nNeu", "4", "N"},           // assignment creates in the innermost frame

@@ -348,9 +348,11 @@ class Parser {
           erwarte(",");
         }
       }
-      do {
-        rumpf->ausdruecke.push_back(ausdruck());
-      } while (nimm(","));
+      if (!ist("}")) {  // "{||}" gives NIL
+        do {
+          rumpf->ausdruecke.push_back(ausdruck());
+        } while (nimm(","));
+      }
       const int ende = aktuell().spalte;
       erwarte("}");
       rumpf->quelle = std::string(quelle_.substr(static_cast<std::size_t>(sp - 1),

@@ -1,5 +1,7 @@
 #include "platform/runtime/funktionen.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <unordered_map>
 
@@ -45,6 +47,11 @@ namespace bindung {
 
 void falscher_typ(int pos, const char* erwartet) {
   throw Laufzeitfehler("Argument " + std::to_string(pos) + ": " + erwartet + " erwartet");
+}
+
+long ganz(double n) {
+  if (std::isnan(n)) return 0;
+  return static_cast<long>(std::clamp(std::trunc(n), -2147483647.0, 2147483647.0));
 }
 
 }  // namespace bindung

@@ -54,6 +54,10 @@ struct Art;
 
 [[noreturn]] void falscher_typ(int pos, const char* erwartet);
 
+// A whole number for int/long parameters: truncated toward zero and clamped
+// into int range (NaN gives 0), so no value can overflow the conversion.
+long ganz(double n);
+
 template <>
 struct Art<Value> {
   static Value von(const Value& v, int) { return v; }
@@ -79,12 +83,14 @@ struct Art<double> {
 };
 template <>
 struct Art<int> {
-  static int von(const Value& v, int pos) { return static_cast<int>(Art<double>::von(v, pos)); }
+  static int von(const Value& v, int pos) {
+    return static_cast<int>(ganz(Art<double>::von(v, pos)));
+  }
   static Value zu(int n) { return Value(n); }
 };
 template <>
 struct Art<long> {
-  static long von(const Value& v, int pos) { return static_cast<long>(Art<double>::von(v, pos)); }
+  static long von(const Value& v, int pos) { return ganz(Art<double>::von(v, pos)); }
   static Value zu(long n) { return Value(n); }
 };
 template <>

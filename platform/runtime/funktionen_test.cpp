@@ -21,6 +21,8 @@ void verdopple(std::string& s, double& n) {
 
 std::string gegeben(std::optional<double> n) { return n ? "ja" : "nein"; }
 
+int ganzzahl(int n) { return n; }
+
 Value rufe(const char* name, Argumente a) { return (*finde_funktion(name))(a); }
 
 }  // namespace
@@ -35,6 +37,10 @@ TEST(Funktionen, TypedBindingConvertsAndFillsLeftOutArguments) {
   EXPECT_EQ(rufe("gegeben", {}).text(), "nein");
   EXPECT_EQ(rufe("gegeben", {{0}}).text(), "ja");
   EXPECT_THROW(rufe("verbinde", {{5}}), Laufzeitfehler);
+  // int parameters: truncated, and clamped instead of overflowing
+  registriere("Ganzzahl", &ganzzahl);
+  EXPECT_EQ(rufe("ganzzahl", {{-7.9}}).zahl(), -7);
+  EXPECT_EQ(rufe("ganzzahl", {{1e300}}).zahl(), 2147483647);
   EXPECT_EQ(finde_funktion("GibtEsNicht"), nullptr);
 }
 
