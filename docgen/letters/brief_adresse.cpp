@@ -76,9 +76,9 @@ bool suche_namen(tb::Tabelle& t, const std::string& text) {
 
 std::string BriefAdresse(const Value& nArt, const Value& cVerskz, const Value& nA) {
   const int art = nArt.ist_nil() ? 1 : static_cast<int>(als_zahl(nArt));
-  const std::string verskz(alltrim(cVerskz.ist_nil()    ? std::string("FH001")
-                                   : cVerskz.ist_text() ? cVerskz.text()
-                                                        : als_text(cVerskz)));
+  std::string verskz(alltrim(cVerskz.ist_nil()    ? std::string("FH001")
+                             : cVerskz.ist_text() ? cVerskz.text()
+                                                  : als_text(cVerskz)));
 
   if (verskz == "A") return person(art, "ansp");
   if (verskz == "E") return person(art, "eh");

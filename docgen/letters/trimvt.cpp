@@ -81,9 +81,8 @@ std::string datum_formatieren(const plat::text::Datum& d, const Value& nL_, cons
   const int nL = static_cast<int>(als_zahl(nL_));
   const std::string trenner = nD.ist_text() ? nD.text() : ", ";
   const auto zahl = [](int n) { return zahl_standard(Value(n)); };
-  const std::string in_worten = zahl(d.tag()) + ". " +
-                                kMonate[static_cast<std::size_t>(d.monat() - 1)] + " " +
-                                zahl(d.jahr());
+  std::string in_worten = zahl(d.tag()) + ". " + kMonate[static_cast<std::size_t>(d.monat() - 1)] +
+                          " " + zahl(d.jahr());
   const std::string wochentag = kWochentage[static_cast<std::size_t>(d.wochentag() - 1)];
   switch (nL) {
     case 2:
