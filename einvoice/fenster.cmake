@@ -8,3 +8,10 @@ qt_add_resources(einvoice_dialoge "programmsymbol" PREFIX "/einvoice" BASE symbo
 
 bt_add_test(einvoice_dialoge_test SOURCES tzdialog_test.cpp modalfen_test.cpp
   LIBS einvoice_dialoge Qt6::Test)
+
+# The entry window and Main's loop; einvoice::starte_fenster for the xrechnung program.
+bt_add_library(einvoice_fenster SOURCES eingabefenster.cpp main_fenster.cpp fenster_start.cpp
+  LIBS einvoice einvoice_dialoge platform_gui Qt6::Widgets)
+
+bt_add_test(einvoice_fenster_test SOURCES eingabefenster_test.cpp
+  LIBS einvoice_fenster Qt6::Test)

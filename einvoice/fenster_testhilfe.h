@@ -53,22 +53,28 @@ class Laufwerk {
   std::filesystem::path wurzel_;
 };
 
-// A key press and release at the focused element.
-inline void taste(int qt_taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-  QWidget* ziel = QApplication::focusWidget();
-  if (!ziel) ziel = QApplication::activeWindow();
-  QTest::keyClick(ziel, static_cast<Qt::Key>(qt_taste), mod);
-}
-
-inline void tippe(const char* utf8) {
-  plat::gui::test::tippe_text(QApplication::focusWidget(), QString::fromUtf8(utf8));
-}
-
-// The modal window now open, made active so that keys reach it.
+// The modal window now open, made active so that keys reach it (the
+// offscreen platform has no window manager that would activate it).
 inline QWidget* modales_fenster() {
   QWidget* w = QApplication::activeModalWidget();
   if (w) plat::gui::test::aktiviere(w);
   return w;
+}
+
+// The element a key goes to: the focused one, once the top modal window is active.
+inline QWidget* fokus() {
+  if (QApplication::activeModalWidget() != QApplication::activeWindow()) modales_fenster();
+  QWidget* ziel = QApplication::focusWidget();
+  return ziel ? ziel : QApplication::activeWindow();
+}
+
+// A key press and release at the focused element.
+inline void taste(int qt_taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+  QTest::keyClick(fokus(), static_cast<Qt::Key>(qt_taste), mod);
+}
+
+inline void tippe(const char* utf8) {
+  plat::gui::test::tippe_text(fokus(), QString::fromUtf8(utf8));
 }
 
 }  // namespace einvoice::test

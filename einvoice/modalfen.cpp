@@ -179,6 +179,7 @@ std::string ModalFen(std::string& cString, const std::optional<std::string>& cTi
 
   fenster.setze_modal(false);
   fenster.hide();
+  if (besitzer) besitzer->activateWindow();
   if (fokus_vorher) fokus_vorher->setFocus();
   cString = ergebnis;
   return ergebnis;

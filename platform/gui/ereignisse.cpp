@@ -77,11 +77,22 @@ bool Ereignisschleife::eventFilter(QObject* objekt, QEvent* ereignis) {
       }
       return false;
     }
+    case QEvent::KeyRelease:
+      unterwegs_ = nullptr;
+      return false;
     case QEvent::KeyPress: {
       // A key press travels up to the parents when the focused element
-      // ignores it; only its first receiver counts.
+      // ignores it; only its first receiver counts. The focus may have moved
+      // meanwhile (a nested window), so the press in hand is remembered
+      // until its key is released.
+      if (ereignis == unterwegs_ && unterwegs_ziel_ && w != unterwegs_ziel_ &&
+          w->isAncestorOf(unterwegs_ziel_)) {
+        return false;
+      }
       QWidget* fokus = QApplication::focusWidget();
       if (w != (fokus && fokus->window() == fenster_ ? fokus : fenster_)) return false;
+      unterwegs_ = ereignis;
+      unterwegs_ziel_ = w;
       auto* k = static_cast<QKeyEvent*>(ereignis);
       if (!behandler_) return false;
       return behandler_({EREIGNIS_TASTATUR, tastencode(*k), 0, w});

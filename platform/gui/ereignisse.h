@@ -4,10 +4,11 @@
 
 #include <QEventLoop>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 
 class QKeyEvent;
-class QWidget;
 
 namespace plat::gui {
 
@@ -76,6 +77,8 @@ class Ereignisschleife : public QObject {
   Behandler behandler_;
   QEventLoop schleife_;
   bool ende_ = false;
+  const QEvent* unterwegs_ = nullptr;  // the key press being delivered
+  QPointer<QWidget> unterwegs_ziel_;   // its first receiver
 };
 
 }  // namespace plat::gui
