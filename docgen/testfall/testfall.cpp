@@ -86,6 +86,16 @@ TestFall::TestFall() : ordner_(neuer_ordner()) {
   setze_adressen(standard_adressen());
   tb::waehle(1);
 
+  grundzustand();
+}
+
+TestFall::~TestFall() {
+  tb::schliesse_alle();
+  std::error_code ec;
+  std::filesystem::remove_all(ordner_, ec);
+}
+
+void TestFall::grundzustand() {
   setze_variable("CRLF", "\r\n");
   setze_variable("TO2", "friedhof");
   setze_variable("TO4", "messewo");
@@ -98,12 +108,6 @@ TestFall::TestFall() : ordner_(neuer_ordner()) {
   best->members["TW4"] = Value("Freitag");
   setze_variable("oBest", Value(best));
   setze_variable("aGruen", Value::liste({}));
-}
-
-TestFall::~TestFall() {
-  tb::schliesse_alle();
-  std::error_code ec;
-  std::filesystem::remove_all(ordner_, ec);
 }
 
 void TestFall::setze_posten(const std::vector<Posten>& posten) {

@@ -40,6 +40,9 @@ class TestFall {
   void setze_adressen(const std::vector<Adresse>& adressen);
   // Writes one field of the case record.
   void setze_fall(const std::string& feld, const plat::rt::Value& wert);
+  // Sets the host variables of a new case again (CRLF, TO2..TZ4, oBest, an
+  // empty aGruen); variables added later stay.
+  void grundzustand();
   // Creates or assigns a host variable.
   void setze_variable(const std::string& name, const plat::rt::Value& wert);
 

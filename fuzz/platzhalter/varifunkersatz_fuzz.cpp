@@ -4,6 +4,7 @@
 // and messages as the pass-by-pass yardstick.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -15,16 +16,19 @@
 namespace {
 
 docgen::test::TestFall& fall() {
-  static docgen::test::TestFall* f = [] {
-    auto* neu = new docgen::test::TestFall();
-    neu->setze_variable("cOrt", "Hamburg");
-    neu->setze_variable("cName", "Garten  ");
-    neu->setze_variable("cDollar", "$(cOrt) ");
-    neu->setze_variable("nZahl", 1234.5);
-    neu->setze_variable("lMann", true);
-    return neu;
-  }();
+  static auto* f = new docgen::test::TestFall();
   return *f;
+}
+
+// Every run starts from the same variables: templates may assign them, and
+// GruenBetraege fills aGruen.
+void grundzustand() {
+  fall().grundzustand();
+  fall().setze_variable("cOrt", "Hamburg");
+  fall().setze_variable("cName", "Garten  ");
+  fall().setze_variable("cDollar", "$(cOrt) ");
+  fall().setze_variable("nZahl", 1234.5);
+  fall().setze_variable("lMann", true);
 }
 
 struct Ergebnis {
@@ -36,6 +40,7 @@ struct Ergebnis {
 template <class F>
 Ergebnis lauf(F&& f) {
   Ergebnis e;
+  grundzustand();
   fall().benutzer().leere_protokoll();
   try {
     e.text = f();
@@ -58,8 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return r.value_or(std::string());
   });
   if (zu_lang) return 0;
-  if (linear.abbruch != referenz.abbruch) std::abort();
-  if (!linear.abbruch && (linear.text != referenz.text || linear.meldungen != referenz.meldungen))
+  if (linear.abbruch != referenz.abbruch ||
+      (!linear.abbruch &&
+       (linear.text != referenz.text || linear.meldungen != referenz.meldungen))) {
+    std::fprintf(stderr, "linear (%d):\n%s\n", linear.abbruch ? 1 : 0, linear.text.c_str());
+    for (const auto& m : linear.meldungen) std::fprintf(stderr, "  %s\n", m.c_str());
+    std::fprintf(stderr, "pass by pass (%d):\n%s\n", referenz.abbruch ? 1 : 0,
+                 referenz.text.c_str());
+    for (const auto& m : referenz.meldungen) std::fprintf(stderr, "  %s\n", m.c_str());
     std::abort();
+  }
   return 0;
 }
