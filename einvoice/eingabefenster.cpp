@@ -95,6 +95,7 @@ Eingabefenster baue_eingabefenster(QWidget* besitzer) {
   mle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   mle->setFocusPolicy(Qt::ClickFocus);  // not a tab stop: Tab runs through the fields only
   eingabefarbe(mle);
+  mle->lower();  // the header fields reach 5 pixels into its area; keep them whole
   d.rtfMLE = mle;
 
   for (std::size_t i = 1; i < e.aEC.size(); ++i) QWidget::setTabOrder(e.aEC[i - 1], e.aEC[i]);

@@ -177,8 +177,10 @@ std::string ModalFen(std::string& cString, const std::optional<std::string>& cTi
 
   schleife.laufe();
 
-  fenster.setze_modal(false);
+  // Hidden before it turns modeless: Qt releases the other windows from a
+  // modal window only when it is hidden as a modal one.
   fenster.hide();
+  fenster.setze_modal(false);
   if (besitzer) besitzer->activateWindow();
   if (fokus_vorher) fokus_vorher->setFocus();
   cString = ergebnis;

@@ -34,8 +34,9 @@ Dialog::Dialog(QWidget* eltern, QWidget* besitzer, Punkt pos, Groesse groesse,
     }
   }
   // The window font is the window's own; the elements on the drawing area
-  // keep the desktop's font unless they are given one, as the program expects.
-  flaeche_->setFont(QApplication::font());
+  // keep the toolkit's default font (8-point sans serif) unless they are
+  // given one, as the program's layouts expect.
+  flaeche_->setFont(schrift(STANDARDSCHRIFT));
 
   const Groesse innen{std::max(0, groesse.breite - 2 * RAND),
                       std::max(0, groesse.hoehe - 2 * RAND - TITELLEISTE)};

@@ -27,6 +27,8 @@ struct Praesentation {
 // fixed, so that the drawing area of a window has the same size everywhere:
 // the outer size less twice the border and the title bar.
 inline constexpr int RAND = 4;
+// The font of the elements on a drawing area unless they are given one.
+inline constexpr const char* STANDARDSCHRIFT = "8.Helv";
 inline constexpr int TITELLEISTE = 26;
 
 class Dialog : public QWidget {

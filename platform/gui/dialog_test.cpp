@@ -47,8 +47,8 @@ TEST(Dialog, PresentationParametersApplyInOrderAndTheWindowFontStaysTheWindows) 
            false);
   EXPECT_EQ(QFontInfo(d.font()).family(), QStringLiteral("Liberation Mono"));
   EXPECT_EQ(d.font().pointSize(), 12);
-  EXPECT_EQ(d.zeichenflaeche()->font().family(), QApplication::font().family());
-  EXPECT_EQ(d.zeichenflaeche()->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(QFontInfo(d.zeichenflaeche()->font()).family(), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(d.zeichenflaeche()->font().pointSize(), 8);
   EXPECT_EQ(d.zeichenflaeche()->palette().color(QPalette::Window), QColor(0xD4, 0xD0, 0xC8));
 }
 

@@ -16,7 +16,7 @@ int tastencode(int qt_taste, Qt::KeyboardModifiers mod, const QString& text) {
       return TASTE_ESC;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return (strg || alt) ? TASTE_KEINE : TASTE_ENTER;
+      return (strg || alt || shift) ? TASTE_KEINE : TASTE_ENTER;
     case Qt::Key_Backspace:
       return (shift || strg || alt) ? TASTE_KEINE : TASTE_RUECKSCHRITT;
     default:

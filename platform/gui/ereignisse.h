@@ -37,7 +37,8 @@ inline constexpr int TASTE_ALT = 65554;
 // Ctrl+letter gives 1..26, Alt+letter 327680 + the capital letter, the
 // function keys F1..F12 65648..65659, a printable character its code, and
 // a key the program has no code for TASTE_KEINE. Shift+Backspace is not
-// Backspace (the editor tells the user to use it).
+// Backspace (the editor tells the user to use it), and Shift+Enter is not
+// Enter (it starts a new line where Enter would close).
 int tastencode(int qt_taste, Qt::KeyboardModifiers mod, const QString& text = {});
 int tastencode(const QKeyEvent& e);
 

@@ -27,6 +27,7 @@ TEST(Tastencode, QtKeysBecomeTheProgramsCodes) {
            Fall{Qt::Key_Escape, ohne, "\x1b", TASTE_ESC},
            Fall{Qt::Key_Return, ohne, "\r", TASTE_ENTER},
            Fall{Qt::Key_Enter, Qt::KeypadModifier, "\r", TASTE_ENTER},
+           Fall{Qt::Key_Return, Qt::ShiftModifier, "\r", TASTE_KEINE},
            Fall{Qt::Key_F10, ohne, "", TASTE_F10},
            Fall{Qt::Key_S, Qt::ControlModifier, "\x13", TASTE_STRG_S},
            Fall{Qt::Key_Backspace, ohne, "\b", TASTE_RUECKSCHRITT},
