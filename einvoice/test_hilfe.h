@@ -15,6 +15,7 @@
 #include "einvoice/texte.h"
 #include "platform/files/pfad.h"
 #include "platform/ui/benutzer.h"
+#include "testing/temp_ordner.h"
 
 namespace einvoice::test {
 
@@ -66,10 +67,7 @@ inline std::vector<std::string> referenz_eingaben() {
 class LaufwerkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    c_ = fs::temp_directory_path() /
-         ("einvoice_" + std::to_string(::getpid()) + "_" +
-          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(c_);
+    c_ = ordner_.pfad();
     fs::create_directories(c_ / "Vuvuvira" / "xR");
     plat::files::vergiss_laufwerke();
     plat::files::setze_laufwerk('C', c_);
@@ -78,10 +76,10 @@ class LaufwerkTest : public ::testing::Test {
   void TearDown() override {
     plat::ui::setze_benutzer(nullptr);
     plat::files::vergiss_laufwerke();
-    fs::remove_all(c_);
   }
   fs::path xr() const { return c_ / "Vuvuvira" / "xR"; }
 
+  bt::test::TempOrdner ordner_;
   fs::path c_;
   plat::ui::SkriptBenutzer benutzer_;
 };

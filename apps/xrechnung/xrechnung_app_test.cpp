@@ -10,6 +10,8 @@
 #include <iterator>
 #include <string>
 
+#include "testing/temp_ordner.h"
+
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
@@ -23,13 +25,9 @@ struct Lauf {
 class XrechnungApp : public ::testing::Test {
  protected:
   void SetUp() override {
-    c_ = fs::temp_directory_path() /
-         ("xrechnung_app_" + std::to_string(::getpid()) + "_" +
-          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(c_);
+    c_ = fs::path(ordner_.pfad()) / "c";
     fs::create_directories(c_ / "Vuvuvira/xR");
   }
-  void TearDown() override { fs::remove_all(c_); }
 
   static std::string lies(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -55,6 +53,7 @@ class XrechnungApp : public ::testing::Test {
     fs::remove(err);
     return l;
   }
+  bt::test::TempOrdner ordner_;
   fs::path c_;
 };
 

@@ -8,7 +8,7 @@
 #include "platform/expr/expr.h"
 #include "platform/tables/arbeitsbereiche.h"
 #include "platform/tables/tabellen_text.h"
-#include "platform/tables/test_ordner.h"
+#include "testing/temp_ordner.h"
 #include "platform/ui/benutzer.h"
 
 namespace docgen {
@@ -41,7 +41,7 @@ class HostDatenTest : public ::testing::Test {
 
   std::string text(const char* ausdruck) { return auswerten(ausdruck).text(); }
 
-  plat::tables::test::TempOrdner dir_;
+  bt::test::TempOrdner dir_;
   plat::ui::SkriptBenutzer benutzer_;
   plat::ui::BenutzerWechsel wechsel_{benutzer_};
 };

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/files/pfad.h"
+#include "testing/temp_ordner.h"
 
 namespace fs = std::filesystem;
 using namespace plat::files;
@@ -18,18 +19,13 @@ namespace {
 class DateienTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    c_ = fs::temp_directory_path() /
-         ("dateien_test_" + std::to_string(::getpid()) + "_" +
-          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(c_);
+    c_ = ordner_.pfad();
     fs::create_directories(c_ / "Basis");
     vergiss_laufwerke();
     setze_laufwerk('C', c_);
   }
   void TearDown() override {
     vergiss_laufwerke();
-    fs::permissions(c_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(c_);
   }
   static std::string inhalt(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -39,6 +35,7 @@ class DateienTest : public ::testing::Test {
     return static_cast<int>(
         std::distance(fs::directory_iterator(ordner), fs::directory_iterator()));
   }
+  bt::test::TempOrdner ordner_;
   fs::path c_;
 };
 

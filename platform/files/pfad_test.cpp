@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "testing/temp_ordner.h"
+
 namespace fs = std::filesystem;
 using namespace plat::files;
 
@@ -15,19 +17,16 @@ namespace {
 class PfadTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wurzel_ = fs::temp_directory_path() /
-              ("pfad_test_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(wurzel_);
+    wurzel_ = ordner_.pfad();
     fs::create_directories(wurzel_ / "c");
     vergiss_laufwerke();
     setze_laufwerk('C', wurzel_ / "c");
   }
   void TearDown() override {
     vergiss_laufwerke();
-    fs::remove_all(wurzel_);
   }
   fs::path c() const { return wurzel_ / "c"; }
+  bt::test::TempOrdner ordner_;
   fs::path wurzel_;
 };
 

@@ -6,7 +6,7 @@
 
 #include "platform/tables/arbeitsbereiche.h"
 #include "platform/tables/struktur.h"
-#include "platform/tables/test_ordner.h"
+#include "testing/temp_ordner.h"
 
 namespace plat::tables {
 namespace {
@@ -23,7 +23,7 @@ void setze_u16(std::string& b, std::size_t at, int v) {
 }
 
 TEST(Beschaedigt, DamagedFilesGiveClearErrorsAndStayUntouched) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   const std::string dbf = dir / "fall.dbf";
   const std::string dbt = dir / "fall.dbt";
   erzeuge_tabelle(dbf, {{"name", 'C', 10, 0}, {"notiz", 'M', 10, 0}});
@@ -36,8 +36,8 @@ TEST(Beschaedigt, DamagedFilesGiveClearErrorsAndStayUntouched) {
     t->schreibe("name", rt::Value("Bernd"));
     t->commit();
   }
-  const std::string gut_dbf = test::lies_bytes(dbf);
-  const std::string gut_dbt = test::lies_bytes(dbt);
+  const std::string gut_dbf = bt::test::lies_bytes(dbf);
+  const std::string gut_dbt = bt::test::lies_bytes(dbt);
   const int kopf = 32 + 2 * 32 + 1;
 
   const std::vector<Schaden> faelle = {
@@ -62,11 +62,11 @@ TEST(Beschaedigt, DamagedFilesGiveClearErrorsAndStayUntouched) {
   for (const auto& f : faelle) {
     std::string b = gut_dbf, m = gut_dbt;
     f.anrichten(b, m);
-    test::schreibe_bytes(dbf, b);
+    bt::test::schreibe_bytes(dbf, b);
     if (m == "<weg>")
       std::filesystem::remove(dbt);
     else
-      test::schreibe_bytes(dbt, m);
+      bt::test::schreibe_bytes(dbt, m);
     try {
       oeffne(1, dbf);
       ADD_FAILURE() << f.name << ": opened";
@@ -75,16 +75,16 @@ TEST(Beschaedigt, DamagedFilesGiveClearErrorsAndStayUntouched) {
       EXPECT_NE(e.utf8().find(f.meldung_teil), std::string::npos) << f.name << ": " << e.utf8();
     }
     EXPECT_EQ(tabelle(1), nullptr) << f.name;
-    EXPECT_EQ(test::lies_bytes(dbf), b) << f.name << ": the table was written to";
+    EXPECT_EQ(bt::test::lies_bytes(dbf), b) << f.name << ": the table was written to";
     if (m != "<weg>") {
-      EXPECT_EQ(test::lies_bytes(dbt), m) << f.name << ": the memo file was written to";
+      EXPECT_EQ(bt::test::lies_bytes(dbt), m) << f.name << ": the memo file was written to";
     }
   }
   schliesse_alle();
 }
 
 TEST(Beschaedigt, MemoReferencesOutsideTheMemoFileAreReportedWhenRead) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   const std::string dbf = dir / "fall.dbf";
   erzeuge_tabelle(dbf, {{"name", 'C', 10, 0}, {"notiz", 'M', 10, 0}});
   {
@@ -93,11 +93,11 @@ TEST(Beschaedigt, MemoReferencesOutsideTheMemoFileAreReportedWhenRead) {
     t->schreibe("notiz", rt::Value("Eine Notiz"));
     t->commit();
   }
-  std::string b = test::lies_bytes(dbf);
+  std::string b = bt::test::lies_bytes(dbf);
   const std::size_t memo = 32 + 2 * 32 + 1 + 1 + 10;
   for (const char* verweis : {"       999", "      12x3"}) {
     b.replace(memo, 10, verweis);
-    test::schreibe_bytes(dbf, b);
+    bt::test::schreibe_bytes(dbf, b);
     auto t = oeffne_datei(dbf);
     EXPECT_EQ(t->lese("name").text(), std::string(10, ' '));  // the other fields stay readable
     try {
@@ -111,7 +111,7 @@ TEST(Beschaedigt, MemoReferencesOutsideTheMemoFileAreReportedWhenRead) {
 }
 
 TEST(Beschaedigt, MissingAndForeignFilesAreNamed) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   try {
     oeffne(1, dir / "gibtsnicht.dbf");
     ADD_FAILURE();

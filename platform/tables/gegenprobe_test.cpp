@@ -7,7 +7,7 @@
 
 #include "platform/tables/arbeitsbereiche.h"
 #include "platform/tables/struktur.h"
-#include "platform/tables/test_ordner.h"
+#include "testing/temp_ordner.h"
 
 namespace plat::tables {
 namespace {
@@ -83,7 +83,7 @@ const std::string kMemo =
     "Erste Zeile\r\nzweite Zeile mit \x94\x84\x81 \xE1\r\n";  // öäü ß in code page 850
 
 TEST(Gegenprobe, OurTablesReadTheSameInPythonDbf) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   const std::string pfad = dir / "auftrag.dbf";
   erzeuge_tabelle(pfad, {{"auftrnr", 'N', 6, 0},
                          {"name", 'C', 20, 0},
@@ -115,7 +115,7 @@ TEST(Gegenprobe, OurTablesReadTheSameInPythonDbf) {
 }
 
 TEST(Gegenprobe, PythonDbfTablesReadTheSameHereAndTakeOurChanges) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   const std::string pfad = dir / "fremd.dbf";
   python("schreibe", pfad);
   auto t = oeffne_datei(pfad);

@@ -5,13 +5,13 @@
 
 #include "platform/tables/arbeitsbereiche.h"
 #include "platform/tables/struktur.h"
-#include "platform/tables/test_ordner.h"
+#include "testing/temp_ordner.h"
 
 namespace plat::tables {
 namespace {
 
 TEST(ProzessSperre, ALockHeldByOneProcessKeepsAnotherOut) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   const std::string pfad = dir / "fall.dbf";
   erzeuge_tabelle(pfad, {{"name", 'C', 10, 0}});
   {

@@ -4,7 +4,7 @@
 #include "platform/runtime/felder.h"
 #include "platform/tables/arbeitsbereiche.h"
 #include "platform/tables/struktur.h"
-#include "platform/tables/test_ordner.h"
+#include "testing/temp_ordner.h"
 #include "platform/text/zahl.h"
 
 namespace plat::tables {
@@ -47,7 +47,7 @@ class TabelleTest : public ::testing::Test {
   }
 
   process::VirtuelleUhr uhr_{process::VirtuelleUhr::lokal(2026, 12, 11, 9, 30)};
-  test::TempOrdner dir_;
+  bt::test::TempOrdner dir_;
   std::string pfad_;
 };
 
@@ -99,7 +99,7 @@ TEST_F(TabelleTest, HeaderCountDateAndEndMarkStayRight) {
     Tabelle& t = oeffne(1, pfad_);
     fuelle(t, {{1, "A"}, {2, "B"}, {3, "C"}});
   }
-  const std::string b = test::lies_bytes(pfad_);
+  const std::string b = bt::test::lies_bytes(pfad_);
   EXPECT_EQ(static_cast<unsigned char>(b[0]), 0x83);  // with memo file
   EXPECT_EQ(static_cast<unsigned char>(b[1]), 127);   // 2027 - 1900
   EXPECT_EQ(b[2], 1);
@@ -291,10 +291,10 @@ TEST_F(TabelleTest, ExclusiveUseKeepsOthersOutAndAllowsZap) {
   EXPECT_EQ(ex.anzahl(), 0);
   EXPECT_TRUE(ex.eof());
   schliesse_alle();
-  const std::string b = test::lies_bytes(pfad_);
+  const std::string b = bt::test::lies_bytes(pfad_);
   EXPECT_EQ(b.size(), static_cast<std::size_t>(32 + 6 * 32 + 1 + 1));
   EXPECT_EQ(b[4], 0);
-  EXPECT_EQ(test::lies_bytes(dir_ / "auftrag.dbt").size(), 512u);
+  EXPECT_EQ(bt::test::lies_bytes(dir_ / "auftrag.dbt").size(), 512u);
 }
 
 TEST_F(TabelleTest, RecordLocksExcludeASecondOpenOfTheFile) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/tables/arbeitsbereiche.h"
-#include "platform/tables/test_ordner.h"
+#include "testing/temp_ordner.h"
 
 namespace plat::tables {
 namespace {
@@ -19,7 +19,7 @@ const std::string kKopf =
     "feld = notiz M\n";
 
 TEST(TabellenText, BuildsATableFromItsText) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   const std::string pfad = baue_tabelle_aus_text(kKopf +
                                                      "[satz]\n"
                                                      "nr = 7\n"
@@ -50,7 +50,7 @@ TEST(TabellenText, BuildsATableFromItsText) {
 }
 
 TEST(TabellenText, BadTextNamesTheLine) {
-  test::TempOrdner dir;
+  bt::test::TempOrdner dir;
   struct Fall {
     std::string text;
     std::string meldung;
