@@ -1,6 +1,7 @@
 // The runner on the built demo data folder, as users and scripts call it.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -20,7 +21,9 @@ std::string lies(const std::string& pfad) {
 }
 
 Ergebnis docgen(const std::string& argumente) {
-  const std::string fehler_datei = ::testing::TempDir() + "docgen_e2e_stderr.txt";
+  // One file per test process: ctest runs the tests of this file side by side.
+  const std::string fehler_datei =
+      ::testing::TempDir() + "docgen_e2e_stderr_" + std::to_string(::getpid()) + ".txt";
   const std::string cmd = BT_BINARY_DIR "/apps/docgen/docgen --data " BT_BINARY_DIR "/demo/data " +
                           argumente + " 2>" + fehler_datei;
   Ergebnis e;
@@ -30,6 +33,7 @@ Ergebnis docgen(const std::string& argumente) {
   const int status = ::pclose(p);
   e.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   e.fehler = lies(fehler_datei);
+  std::remove(fehler_datei.c_str());
   return e;
 }
 
