@@ -3,7 +3,8 @@
 optionally cut to a rectangle: xwd_png.py IN.xwd OUT.png [X Y W H]."""
 import struct
 import sys
-import zlib
+
+from png_schreiben import schreibe_png
 
 
 def lies_xwd(pfad):
@@ -32,19 +33,6 @@ def lies_xwd(pfad):
             zeile[k::3] = roh[stelle::bpp]
         zeilen.append(zeile)
     return breite, hoehe, zeilen
-
-
-def schreibe_png(pfad, breite, hoehe, zeilen):
-    roh = b"".join(b"\x00" + bytes(z) for z in zeilen)
-
-    def stueck(art, inhalt):
-        return struct.pack(">I", len(inhalt)) + art + inhalt + struct.pack(">I", zlib.crc32(art + inhalt))
-
-    with open(pfad, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(stueck(b"IHDR", struct.pack(">IIBBBBB", breite, hoehe, 8, 2, 0, 0, 0)))
-        f.write(stueck(b"IDAT", zlib.compress(roh, 9)))
-        f.write(stueck(b"IEND", b""))
 
 
 breite, hoehe, zeilen = lies_xwd(sys.argv[1])

@@ -3,9 +3,11 @@
 folded corner, a few lines of text and a blue invoice stamp. Writes a 64x64
 RGBA PNG with the standard library only (run it again after changing it)."""
 import math
-import struct
+import os
 import sys
-import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from png_schreiben import RGBA, schreibe_png  # noqa: E402
 
 G = 64
 bild = [[(0, 0, 0, 0) for _ in range(G)] for _ in range(G)]
@@ -81,16 +83,8 @@ fuelle(haken, (30, 90, 170))
 
 
 def png(pfad):
-    roh = b"".join(b"\x00" + bytes(c for p in zeile for c in p) for zeile in bild)
-
-    def stueck(art, daten):
-        return struct.pack(">I", len(daten)) + art + daten + struct.pack(">I", zlib.crc32(art + daten))
-
-    with open(pfad, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(stueck(b"IHDR", struct.pack(">IIBBBBB", G, G, 8, 6, 0, 0, 0)))
-        f.write(stueck(b"IDAT", zlib.compress(roh, 9)))
-        f.write(stueck(b"IEND", b""))
+    zeilen = [bytes(c for p in zeile for c in p) for zeile in bild]
+    schreibe_png(pfad, G, G, zeilen, RGBA)
 
 
 png(sys.argv[1] if len(sys.argv) > 1 else "programm.png")
